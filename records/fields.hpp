@@ -1,0 +1,107 @@
+// The comma-field text format every file uses: one reader, one writer, and the atomic file
+// replacement every writer goes through.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/money.hpp"
+
+namespace quillon {
+
+// A reserved Variant field: empty, a number, a string or a Boolean, kept as it was read.
+using Variant = std::variant<std::monostate, double, std::string, bool>;
+
+// What went wrong with a file, and where. line and field count from 1; 0 when not known.
+struct FileError {
+    std::string file;     // the file's name as the program names it (e.g. "Smith.sta")
+    int line = 0;
+    int field = 0;
+    std::string problem;  // "the file ends early", "not a number: \"abc\"", "cannot write: ..."
+    // "Smith.sta, line 22, field 3: not a number: "abc""
+    [[nodiscard]] std::string describe() const;
+};
+
+// Reads fields in sequence; a line end acts as a comma, spaces before a field are skipped.
+// Strings are in double quotes (an unquoted field read as a string is taken as written);
+// numbers with or without a leading zero, with an optional exponent; "#TRUE#" / "#FALSE#";
+// an empty field reads as 0, "" or an empty Variant. CR LF and LF line ends alike.
+// On the first field that does not fit, the reader stops: that read and every later one
+// return false and leave their target unchanged, and error() says which file, line and field.
+class FieldReader {
+public:
+    FieldReader(std::string text, std::string fileName);
+
+    // Reads the whole file. nullopt when it cannot be opened for reading.
+    [[nodiscard]] static std::optional<FieldReader> open(const std::filesystem::path& path,
+                                                         std::string fileName);
+
+    bool number(float& out);
+    bool number(double& out);
+    bool currency(Currency& out);
+    bool integer(std::int16_t& out);  // a number rounded half to even to 16 bits
+    bool boolean(bool& out);          // #TRUE# / #FALSE#, or a number (0 is false)
+    bool string(std::string& out);
+    bool variant(Variant& out);
+
+    [[nodiscard]] bool ok() const { return !error_; }
+    [[nodiscard]] const std::optional<FileError>& error() const { return error_; }
+
+private:
+    struct Field;
+    std::optional<Field> next();
+    void fail(std::string problem);
+
+    std::string text_;
+    std::string fileName_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    int fieldInLine_ = 0;
+    int lastFieldLine_ = 1;
+    std::optional<FileError> error_;
+};
+
+// Builds the text of a file: fields separated by commas, CR LF after each record.
+// Numbers in the shortest plain decimal text that reads back to the same value; strings in
+// double quotes, with a double quote stored as an apostrophe and a line break as a space;
+// Booleans as #TRUE# / #FALSE#; an empty Variant as nothing between its commas.
+class FieldWriter {
+public:
+    FieldWriter& number(float value);
+    FieldWriter& number(double value);
+    FieldWriter& currency(Currency value);
+    FieldWriter& integer(int value);
+    FieldWriter& boolean(bool value);
+    FieldWriter& string(std::string_view value);
+    FieldWriter& variant(const Variant& value);
+    FieldWriter& endLine();
+
+    [[nodiscard]] const std::string& text() const { return text_; }
+
+private:
+    void separate();
+    std::string text_;
+    bool lineStarted_ = false;
+};
+
+// The text a string field stores: a double quote becomes an apostrophe, CR and LF a space.
+[[nodiscard]] std::string storableText(std::string_view text);
+
+// Shortest plain decimal text (no exponent) that reads back to the same value.
+[[nodiscard]] std::string plainNumberText(float value);
+[[nodiscard]] std::string plainNumberText(double value);
+
+// Replaces the file atomically: writes a temporary file beside it, flushes it to disk, renames
+// it over the old one. On failure the old file is left byte for byte as it was.
+[[nodiscard]] std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
+                                                           std::string_view content,
+                                                           std::string fileName);
+
+// True when the file can be opened for reading.
+[[nodiscard]] bool fileExists(const std::filesystem::path& path);
+
+}  // namespace quillon

@@ -1,0 +1,96 @@
+// Readers and writers of every file of an employee, of the default files, of the federal table
+// and of the company heading. Readers fill the records in place and stop at the first field that
+// does not fit, keeping what was read before; writers replace the file atomically.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/register.hpp"
+#include "engine/tables.hpp"
+#include "records/fields.hpp"
+#include "records/profile.hpp"
+
+namespace quillon {
+
+using ReadResult = std::optional<FileError>;   // nullopt: read whole
+using WriteResult = std::optional<FileError>;  // nullopt: written
+
+// The path of an employee file: folder / (userFile + extension). An empty userFile names the
+// default files (".sta" and so on).
+[[nodiscard]] std::filesystem::path employeeFile(const std::filesystem::path& folder,
+                                                 std::string_view userFile,
+                                                 std::string_view extension);
+
+// Profile files. ".use" (12 lines) also carries StateWisconApril; ".and" (9 lines) carries
+// SpouseWorks, CalAllow, RoundState, StateUtah, StateWiscon, StateAlabama and StateNC.
+ReadResult readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s);
+WriteResult writeUseFile(const std::filesystem::path& file, const Profile& p,
+                         const StateSettings& s);
+ReadResult readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s);
+WriteResult writeAndFile(const std::filesystem::path& file, const Profile& p,
+                         const StateSettings& s);
+ReadResult readCfeFile(const std::filesystem::path& file, Profile& p);
+WriteResult writeCfeFile(const std::filesystem::path& file, const Profile& p);
+// Overtime grid: ".ovw" has rows 0 to 52, ".ovb" rows 0 to 26. Each line: the date text and
+// the amount, written as a number (an amount text that is not a number is written as 0) and
+// read back as its text.
+ReadResult readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows);
+WriteResult writeOvertimeFile(const std::filesystem::path& file, const Profile& p, int rows);
+
+// State file ".sta" (23 lines): the state settings and five employee fields (SSMediExempt,
+// StateExemptions, StateStatus, FedExempt, FedAddWithhold).
+ReadResult readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p);
+WriteResult writeStateFile(const std::filesystem::path& file, const StateSettings& s,
+                           const Profile& p);
+
+// City file ".cti" (21 lines) and non-city file ".nci" (9 lines).
+ReadResult readCityFile(const std::filesystem::path& file, CitySettings& c);
+WriteResult writeCityFile(const std::filesystem::path& file, const CitySettings& c);
+ReadResult readNonCityFile(const std::filesystem::path& file, NonCitySettings& n);
+WriteResult writeNonCityFile(const std::filesystem::path& file, const NonCitySettings& n);
+
+// Vacation file ".hol" (41 lines).
+struct VacationRecord {
+    float VacBal = 0, VacStart = 0, HolBal = 0, HolStart = 0, SickBal = 0, SickStart = 0;
+    std::array<float, 20> VacTaken{}, HolTaken{}, SickTaken{};
+    std::array<std::string, 20> VacDate{}, HolDate{}, SickDate{};
+};
+ReadResult readVacationFile(const std::filesystem::path& file, VacationRecord& v);
+WriteResult writeVacationFile(const std::filesystem::path& file, const VacationRecord& v);
+
+// Register files ".yrw" (53 rows, 215 lines) and ".yrb" (27 rows, 111 lines): four lines per
+// used row, then three lines of totals (TotSdi, TotSui and TotCafe are not stored).
+ReadResult readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows);
+WriteResult writeRegisterFile(const std::filesystem::path& file, const Register& r,
+                              int usedRows);
+
+// Company heading "Header.sav" (1 line).
+struct CompanyHeading {
+    std::string HeadCompany, HeadAddress, HeadZip, HeadId;
+};
+ReadResult readHeadingFile(const std::filesystem::path& file, CompanyHeading& h);
+WriteResult writeHeadingFile(const std::filesystem::path& file, const CompanyHeading& h);
+
+// Saved pay period ".prv" (26 lines, one number each): the eight entries, result rows 0 to 10,
+// SDI, SUI, cafeteria, gross, taxes, deductions, net.
+struct SavedPeriod {
+    std::array<float, 8> entries{};
+    std::array<float, 11> rows{};
+    float sdi = 0, sui = 0, cafe = 0, gross = 0, taxes = 0, deductions = 0, net = 0;
+};
+ReadResult readPeriodFile(const std::filesystem::path& file, SavedPeriod& period);
+WriteResult writePeriodFile(const std::filesystem::path& file, const SavedPeriod& period);
+// The saved-period file name: userFile + two blanks + the date with "/" turned into "_" +
+// ".prv" ("Employee1  12_31_2016.prv").
+[[nodiscard]] std::string periodFileName(std::string_view userFile, std::string_view weekEnding);
+
+// Federal table "Federal16.dtt" (43 lines).
+inline constexpr std::string_view kFederalTableFileName = "Federal16.dtt";
+ReadResult readFederalTable(const std::filesystem::path& file, FederalTable& t);
+WriteResult writeFederalTable(const std::filesystem::path& file, const FederalTable& t);
+
+}  // namespace quillon

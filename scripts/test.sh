@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds everything with warnings as errors, checks the formatting, runs
+# the tests under AddressSanitizer + UndefinedBehaviorSanitizer, then runs every test once more in
+# the ordinary build and ends with that run's summary.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+echo "== clang-format"
+files=$(git ls-files '*.cpp' '*.hpp' 2>/dev/null || find . -name '*.cpp' -o -name '*.hpp')
+if [ -n "$files" ]; then
+    clang-format --dry-run -Werror $files
+fi
+
+jobs=$(nproc)
+
+echo "== sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer)"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --preset asan -j "$jobs" --output-on-failure
+
+echo "== ordinary build"
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs" --output-on-failure
