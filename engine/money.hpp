@@ -22,9 +22,11 @@ enum class Rounding { HalfEven, HalfAwayFromZero };
 
 // Fixed-point currency: a 64-bit count of ten-thousandths of a dollar. Sums and differences
 // are exact; conversion from binary floating point rounds half to even at the fourth decimal
-// (on the exact value of the binary number).
+// (on the exact value of the binary number: the Single 1234.56 is 1234.56005859375 and becomes
+// 1234.5601). A value beyond the range (about 9.2e14 dollars) is held at the nearest end of it,
+// NaN as 0. Conversion back gives the nearest binary value.
 class Currency {
-public:
+  public:
     constexpr Currency() = default;
     [[nodiscard]] static constexpr Currency fromUnits(std::int64_t tenThousandths) {
         Currency c;
@@ -56,7 +58,7 @@ public:
     friend constexpr auto operator<=>(Currency a, Currency b) = default;
     friend constexpr bool operator==(Currency a, Currency b) = default;
 
-private:
+  private:
     std::int64_t units_ = 0;
 };
 
@@ -71,32 +73,43 @@ private:
 //   "##.##%"     the value times 100, as "##.##", then "%": 0.1234 -> "12.34%"
 // Two decimals are rounded half away from zero, applied to the value's own decimal text
 // (7 significant digits for a Single, 15 for a double, 4 decimals for Currency), so the
-// Single 2.675 formats as "2.68". An unknown pattern is a programming error (it throws
-// std::invalid_argument).
+// Single 2.675 formats as "2.68". The digits are correctly rounded first (half to even on the
+// exact value): the Single 1234567.5 has the text 1234568 and formats as "1,234,568.00". A value
+// that rounds to zero has no sign (-0.001 -> ".00"). Infinities and NaN give "inf", "-inf" and
+// "nan". An unknown pattern is a programming error (it throws std::invalid_argument).
 [[nodiscard]] std::string format(float value, std::string_view pattern);
 [[nodiscard]] std::string format(double value, std::string_view pattern);
 [[nodiscard]] std::string format(Currency value, std::string_view pattern);
 
 // Decimal text of a Single: up to seven significant digits, no trailing zeros, no exponent in
-// the usual range: 7.5 -> "7.5", 0 -> "0", 1234.56 -> "1234.56", 0.0525 -> "0.0525".
+// the usual range: 7.5 -> "7.5", 0 -> "0", 1234.56 -> "1234.56", 0.0525 -> "0.0525",
+// 1e-5 -> "0.00001", 12345678 -> "12345680". From 1e15 up and below 1e-15 the text takes an
+// exponent ("3e+20", "1.5e-16") that strictNumber reads back. Negative zero is "0".
 [[nodiscard]] std::string decimalText(float value);
 // Decimal text of a double: up to fifteen significant digits, otherwise as above.
 [[nodiscard]] std::string decimalText(double value);
 
 // The leading number: spaces skipped, then an optional sign, digits, an optional point and
 // digits; reading stops at the first character that cannot continue the number. Never fails:
-// text without a number reads as 0 ("12abc" -> 12, "" -> 0, "  -.5" -> -0.5, "1 2" -> 1).
+// text without a number reads as 0 ("12abc" -> 12, "" -> 0, "  -.5" -> -0.5, "1 2" -> 1,
+// "1,234" -> 1, "1e3" -> 1). Spaces and tabs count as spaces. Digits beyond the range of a
+// double read as an infinity.
 [[nodiscard]] double leadingNumber(std::string_view text);
 
 // The strict number: the whole text must be a number. Surrounding spaces, thousands
 // separators and a leading dollar sign are accepted ("$1,234.56", " -3 ", ".5", "1e3");
-// anything else, the empty text included, is a conversion error (nullopt).
+// anything else, the empty text included, is a conversion error (nullopt). In detail: spaces,
+// an optional sign and an optional "$" in either order ("-$3", "$-3"), digits in which a comma
+// may stand between two digits of the whole part (groups are not checked: "1,2" is 12), an
+// optional point and digits (one digit at least in all), an optional exponent, spaces. A
+// magnitude beyond the type's range is nullopt; one below it reads as 0.
 [[nodiscard]] std::optional<double> strictNumber(std::string_view text);
 [[nodiscard]] std::optional<float> strictSingle(std::string_view text);
 // A strict number converted to a 16-bit integer, rounding half to even; out of range -> nullopt.
 [[nodiscard]] std::optional<std::int16_t> strictInteger(std::string_view text);
 
-// Round to cents the way the program always has: format with "#,###.00" and read it back.
+// Round to cents the way the program always has: format with "#,###.00" and read it back
+// (the nearest Single to the two-decimal text; -0.001 gives +0).
 [[nodiscard]] float roundedToCents(float value);
 // Nearest whole number, halves to the even one (12.5 -> 12, 13.5 -> 14).
 [[nodiscard]] float roundedToWholeHalfEven(float value);
