@@ -18,7 +18,7 @@ using Variant = std::variant<std::monostate, double, std::string, bool>;
 
 // What went wrong with a file, and where. line and field count from 1; 0 when not known.
 struct FileError {
-    std::string file;     // the file's name as the program names it (e.g. "Smith.sta")
+    std::string file;  // the file's name as the program names it (e.g. "Smith.sta")
     int line = 0;
     int field = 0;
     std::string problem;  // "the file ends early", "not a number: \"abc\"", "cannot write: ..."
@@ -33,7 +33,7 @@ struct FileError {
 // On the first field that does not fit, the reader stops: that read and every later one
 // return false and leave their target unchanged, and error() says which file, line and field.
 class FieldReader {
-public:
+  public:
     FieldReader(std::string text, std::string fileName);
 
     // Reads the whole file. nullopt when it cannot be opened for reading.
@@ -51,7 +51,9 @@ public:
     [[nodiscard]] bool ok() const { return !error_; }
     [[nodiscard]] const std::optional<FileError>& error() const { return error_; }
 
-private:
+    [[nodiscard]] const std::string& fileName() const { return fileName_; }
+
+  private:
     struct Field;
     std::optional<Field> next();
     void fail(std::string problem);
@@ -61,7 +63,9 @@ private:
     std::size_t pos_ = 0;
     int line_ = 1;
     int fieldInLine_ = 0;
-    int lastFieldLine_ = 1;
+    int lastFieldLine_ = 1;  // where the field being converted starts
+    int lastField_ = 0;
+    bool afterComma_ = false;  // the end of the text after a comma is one more, empty field
     std::optional<FileError> error_;
 };
 
@@ -70,7 +74,7 @@ private:
 // double quotes, with a double quote stored as an apostrophe and a line break as a space;
 // Booleans as #TRUE# / #FALSE#; an empty Variant as nothing between its commas.
 class FieldWriter {
-public:
+  public:
     FieldWriter& number(float value);
     FieldWriter& number(double value);
     FieldWriter& currency(Currency value);
@@ -81,17 +85,22 @@ public:
     FieldWriter& endLine();
 
     [[nodiscard]] const std::string& text() const { return text_; }
+    // False once a number that has no plain decimal form (infinite, not a number) was given;
+    // it is written as 0 and the file writers refuse to store the text.
+    [[nodiscard]] bool ok() const { return ok_; }
 
-private:
+  private:
     void separate();
     std::string text_;
     bool lineStarted_ = false;
+    bool ok_ = true;
 };
 
 // The text a string field stores: a double quote becomes an apostrophe, CR and LF a space.
 [[nodiscard]] std::string storableText(std::string_view text);
 
-// Shortest plain decimal text (no exponent) that reads back to the same value.
+// Shortest plain decimal text (no exponent) that reads back to the same value; "0" for a zero of
+// either sign and for a value that is infinite or not a number.
 [[nodiscard]] std::string plainNumberText(float value);
 [[nodiscard]] std::string plainNumberText(double value);
 

@@ -1,6 +1,12 @@
 // Readers and writers of every file of an employee, of the default files, of the federal table
 // and of the company heading. Readers fill the records in place and stop at the first field that
 // does not fit, keeping what was read before; writers replace the file atomically.
+//
+// Each reader taking a path reports a file it cannot open as an error ("cannot open the file");
+// callers that skip a missing file test fileExists() first. Each reader also comes as an overload
+// taking a FieldReader (text already in memory), and each writer has a ...Text() function that
+// builds the file's text without writing it. A writer refuses (and leaves the file alone) when a
+// number has no plain decimal form (infinite or not a number).
 #pragma once
 
 #include <array>
@@ -65,8 +71,7 @@ WriteResult writeVacationFile(const std::filesystem::path& file, const VacationR
 // Register files ".yrw" (53 rows, 215 lines) and ".yrb" (27 rows, 111 lines): four lines per
 // used row, then three lines of totals (TotSdi, TotSui and TotCafe are not stored).
 ReadResult readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows);
-WriteResult writeRegisterFile(const std::filesystem::path& file, const Register& r,
-                              int usedRows);
+WriteResult writeRegisterFile(const std::filesystem::path& file, const Register& r, int usedRows);
 
 // Company heading "Header.sav" (1 line).
 struct CompanyHeading {
@@ -92,5 +97,37 @@ WriteResult writePeriodFile(const std::filesystem::path& file, const SavedPeriod
 inline constexpr std::string_view kFederalTableFileName = "Federal16.dtt";
 ReadResult readFederalTable(const std::filesystem::path& file, FederalTable& t);
 WriteResult writeFederalTable(const std::filesystem::path& file, const FederalTable& t);
+
+// Where the federal table is: the working folder first, then the program's installed data
+// folder. nullopt when neither holds a readable Federal16.dtt.
+[[nodiscard]] std::optional<std::filesystem::path> findFederalTable(
+    const std::filesystem::path& workingFolder, const std::filesystem::path& installedDataFolder);
+
+// The same readers on text already in memory, and the text each writer stores.
+ReadResult readUseFile(FieldReader& in, Profile& p, StateSettings& s);
+ReadResult readAndFile(FieldReader& in, Profile& p, StateSettings& s);
+ReadResult readCfeFile(FieldReader& in, Profile& p);
+ReadResult readOvertimeFile(FieldReader& in, Profile& p, int rows);
+ReadResult readStateFile(FieldReader& in, StateSettings& s, Profile& p);
+ReadResult readCityFile(FieldReader& in, CitySettings& c);
+ReadResult readNonCityFile(FieldReader& in, NonCitySettings& n);
+ReadResult readVacationFile(FieldReader& in, VacationRecord& v);
+ReadResult readRegisterFile(FieldReader& in, Register& r, int usedRows);
+ReadResult readHeadingFile(FieldReader& in, CompanyHeading& h);
+ReadResult readPeriodFile(FieldReader& in, SavedPeriod& period);
+ReadResult readFederalTable(FieldReader& in, FederalTable& t);
+
+[[nodiscard]] std::string useFileText(const Profile& p, const StateSettings& s);
+[[nodiscard]] std::string andFileText(const Profile& p, const StateSettings& s);
+[[nodiscard]] std::string cfeFileText(const Profile& p);
+[[nodiscard]] std::string overtimeFileText(const Profile& p, int rows);
+[[nodiscard]] std::string stateFileText(const StateSettings& s, const Profile& p);
+[[nodiscard]] std::string cityFileText(const CitySettings& c);
+[[nodiscard]] std::string nonCityFileText(const NonCitySettings& n);
+[[nodiscard]] std::string vacationFileText(const VacationRecord& v);
+[[nodiscard]] std::string registerFileText(const Register& r, int usedRows);
+[[nodiscard]] std::string headingFileText(const CompanyHeading& h);
+[[nodiscard]] std::string periodFileText(const SavedPeriod& period);
+[[nodiscard]] std::string federalTableText(const FederalTable& t);
 
 }  // namespace quillon

@@ -14,11 +14,11 @@ struct Profile {
     std::string EmpName, EmpAddress, EmpCityStateZip, EmpSSN;
     float HourRate = 0, HourRate2 = 0, TipsRate = 0;
     bool PayWeekly = false, PayBiWeekly = false;
-    std::string FedStatus;      // "Single" or another status (treated as married)
-    std::string FedExemptions;  // "0" to "9"
-    std::int16_t FedExempt = 0;        // kept in the state file
-    float FedAddWithhold = 0;          // kept in the state file
-    std::int16_t SSMediExempt = 0;     // kept in the state file
+    std::string FedStatus;          // "Single" or another status (treated as married)
+    std::string FedExemptions;      // "0" to "9"
+    std::int16_t FedExempt = 0;     // kept in the state file
+    float FedAddWithhold = 0;       // kept in the state file
+    std::int16_t SSMediExempt = 0;  // kept in the state file
     std::int16_t SelfEmployed = 0;
     std::string StateStatus;           // kept in the state file
     std::int16_t StateExemptions = 0;  // kept in the state file

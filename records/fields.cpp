@@ -1,0 +1,700 @@
+// The comma-field text format: reading fields in sequence, building file text, and replacing a
+// file atomically.
+#include "records/fields.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <system_error>
+
+namespace quillon {
+
+std::string FileError::describe() const {
+    std::string text = file;
+    if (line > 0) {
+        text += ", line " + std::to_string(line);
+        if (field > 0) {
+            text += ", field " + std::to_string(field);
+        }
+    }
+    text += ": ";
+    text += problem;
+    return text;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+struct FieldReader::Field {
+    std::string_view text;  // without its quotes; an unquoted field without trailing blanks
+    bool quoted = false;
+};
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A number as the files write it: optional sign, digits with an optional point (at least one
+// digit), an optional exponent. Nothing else: no blanks inside, no thousands separators.
+bool isPlainNumber(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    int digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            ++i;
+        }
+        int exponentDigits = 0;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) {
+            return false;
+        }
+    }
+    return i == text.size();
+}
+
+std::string_view withoutPlus(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+enum class Parsed { Ok, NotANumber, OutOfRange };
+
+Parsed parseDouble(std::string_view text, double& out) {
+    if (!isPlainNumber(text)) {
+        return Parsed::NotANumber;
+    }
+    text = withoutPlus(text);
+    double value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        // An exponent far below the smallest number is zero; far above is out of range.
+        std::size_t e = text.find_first_of("eE");
+        bool tiny = e != std::string_view::npos && e + 1 < text.size() && text[e + 1] == '-';
+        if (!tiny) {
+            return Parsed::OutOfRange;
+        }
+        value = 0;
+    } else if (ec != std::errc() || ptr != text.data() + text.size() || !std::isfinite(value)) {
+        return Parsed::NotANumber;
+    }
+    out = value;
+    return Parsed::Ok;
+}
+
+Parsed parseFloat(std::string_view text, float& out) {
+    double wide = 0;
+    Parsed parsed = parseDouble(text, wide);
+    if (parsed != Parsed::Ok) {
+        return parsed;
+    }
+    if (std::fabs(wide) > static_cast<double>(std::numeric_limits<float>::max())) {
+        return Parsed::OutOfRange;
+    }
+    // Converted from the text itself, so a written Single reads back exactly.
+    text = withoutPlus(text);
+    float value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || ptr != text.data() + text.size() || !std::isfinite(value)) {
+        value = static_cast<float>(wide);  // below the smallest Single: the nearest one
+    }
+    out = value;
+    return Parsed::Ok;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'a' && x <= 'z') {
+            x = static_cast<char>(x - 'a' + 'A');
+        }
+        if (y >= 'a' && y <= 'z') {
+            y = static_cast<char>(y - 'a' + 'A');
+        }
+        if (x != y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The field's text as an error message shows it: quoted, shortened, control bytes as '?'.
+std::string shown(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size() && i < kLongest; ++i) {
+        char c = text[i];
+        out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
+    }
+    if (text.size() > kLongest) {
+        out += "...";
+    }
+    out += '"';
+    return out;
+}
+
+std::string problemFor(Parsed parsed, std::string_view text) {
+    return (parsed == Parsed::OutOfRange ? "number out of range: " : "not a number: ") +
+           shown(text);
+}
+
+}  // namespace
+
+FieldReader::FieldReader(std::string text, std::string fileName)
+    : text_(std::move(text)), fileName_(std::move(fileName)) {}
+
+std::optional<FieldReader> FieldReader::open(const std::filesystem::path& path,
+                                             std::string fileName) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return FieldReader(std::move(text), std::move(fileName));
+}
+
+void FieldReader::fail(std::string problem) {
+    if (!error_) {
+        error_ = FileError{fileName_, lastFieldLine_, lastField_, std::move(problem)};
+    }
+}
+
+std::optional<FieldReader::Field> FieldReader::next() {
+    if (error_) {
+        return std::nullopt;
+    }
+    const std::size_t size = text_.size();
+    while (pos_ < size && isBlank(text_[pos_])) {
+        ++pos_;
+    }
+    lastFieldLine_ = line_;
+    lastField_ = fieldInLine_ + 1;
+    if (pos_ >= size && !afterComma_) {
+        if (fieldInLine_ == 0) {
+            lastField_ = 0;  // nothing of this line was read: name the line alone
+        }
+        fail("the file ends early");
+        return std::nullopt;
+    }
+
+    Field field;
+    if (pos_ < size && text_[pos_] == '"') {
+        std::size_t close = pos_ + 1;
+        while (close < size && text_[close] != '"' && !isLineEnd(text_[close])) {
+            ++close;
+        }
+        if (close >= size || text_[close] != '"') {
+            fail("a string without its closing quote");
+            return std::nullopt;
+        }
+        field.text = std::string_view(text_).substr(pos_ + 1, close - pos_ - 1);
+        field.quoted = true;
+        pos_ = close + 1;
+        while (pos_ < size && isBlank(text_[pos_])) {
+            ++pos_;
+        }
+        if (pos_ < size && text_[pos_] != ',' && !isLineEnd(text_[pos_])) {
+            fail("text after a closing quote");
+            return std::nullopt;
+        }
+    } else {
+        std::size_t end = pos_;
+        while (end < size && text_[end] != ',' && !isLineEnd(text_[end])) {
+            ++end;
+        }
+        std::size_t last = end;
+        while (last > pos_ && isBlank(text_[last - 1])) {
+            --last;
+        }
+        field.text = std::string_view(text_).substr(pos_, last - pos_);
+        pos_ = end;
+    }
+
+    // The separator: a comma, a line end (CR LF, LF or a lone CR) or the end of the text.
+    afterComma_ = false;
+    fieldInLine_ = lastField_;
+    if (pos_ < size) {
+        if (text_[pos_] == ',') {
+            ++pos_;
+            afterComma_ = true;
+        } else {
+            if (text_[pos_] == '\r' && pos_ + 1 < size && text_[pos_ + 1] == '\n') {
+                ++pos_;
+            }
+            ++pos_;
+            ++line_;
+            fieldInLine_ = 0;
+        }
+    }
+    return field;
+}
+
+bool FieldReader::number(double& out) {
+    auto field = next();
+    if (!field) {
+        return false;
+    }
+    if (field->text.empty()) {
+        out = 0;
+        return true;
+    }
+    double value = 0;
+    Parsed parsed = parseDouble(field->text, value);
+    if (parsed != Parsed::Ok) {
+        fail(problemFor(parsed, field->text));
+        return false;
+    }
+    out = value;
+    return true;
+}
+
+bool FieldReader::number(float& out) {
+    auto field = next();
+    if (!field) {
+        return false;
+    }
+    if (field->text.empty()) {
+        out = 0;
+        return true;
+    }
+    float value = 0;
+    Parsed parsed = parseFloat(field->text, value);
+    if (parsed != Parsed::Ok) {
+        fail(problemFor(parsed, field->text));
+        return false;
+    }
+    out = value;
+    return true;
+}
+
+bool FieldReader::currency(Currency& out) {
+    double value = 0;
+    if (!number(value)) {
+        return false;
+    }
+    // Beyond what the 64-bit count of ten-thousandths holds.
+    if (std::fabs(value) >= 9.2e14) {
+        fail(problemFor(Parsed::OutOfRange, plainNumberText(value)));
+        return false;
+    }
+    out = Currency::fromDouble(value);
+    return true;
+}
+
+bool FieldReader::integer(std::int16_t& out) {
+    double value = 0;
+    if (!number(value)) {
+        return false;
+    }
+    double whole = std::nearbyint(value);  // the default rounding: half to even
+    if (whole < -32768.0 || whole > 32767.0) {
+        fail(problemFor(Parsed::OutOfRange, plainNumberText(value)));
+        return false;
+    }
+    out = static_cast<std::int16_t>(whole);
+    return true;
+}
+
+bool FieldReader::boolean(bool& out) {
+    auto field = next();
+    if (!field) {
+        return false;
+    }
+    if (field->text.empty()) {
+        out = false;
+        return true;
+    }
+    if (equalsIgnoringCase(field->text, "#TRUE#")) {
+        out = true;
+        return true;
+    }
+    if (equalsIgnoringCase(field->text, "#FALSE#")) {
+        out = false;
+        return true;
+    }
+    double value = 0;
+    Parsed parsed = parseDouble(field->text, value);
+    if (parsed != Parsed::Ok) {
+        fail("not true or false: " + shown(field->text));
+        return false;
+    }
+    out = value != 0;
+    return true;
+}
+
+bool FieldReader::string(std::string& out) {
+    auto field = next();
+    if (!field) {
+        return false;
+    }
+    out.assign(field->text);
+    return true;
+}
+
+bool FieldReader::variant(Variant& out) {
+    auto field = next();
+    if (!field) {
+        return false;
+    }
+    if (field->quoted) {
+        out = std::string(field->text);
+    } else if (field->text.empty()) {
+        out = std::monostate{};
+    } else if (equalsIgnoringCase(field->text, "#TRUE#")) {
+        out = true;
+    } else if (equalsIgnoringCase(field->text, "#FALSE#")) {
+        out = false;
+    } else if (double value = 0; parseDouble(field->text, value) == Parsed::Ok) {
+        out = value;
+    } else {
+        out = std::string(field->text);  // kept as written
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+namespace {
+
+// Shortest round-trip digits from scientific notation, laid out without an exponent.
+template <typename T>
+std::string plainText(T value) {
+    if (!std::isfinite(value) || value == 0) {
+        return "0";
+    }
+    char buffer[64];
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    if (ec != std::errc()) {
+        return "0";
+    }
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    bool negative = text.front() == '-';
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    std::size_t e = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, e)) {
+        if (c != '.') {
+            digits += c;
+        }
+    }
+    int exponent = 0;
+    std::string_view exponentText = text.substr(e + 1);
+    if (!exponentText.empty() && exponentText.front() == '+') {
+        exponentText.remove_prefix(1);
+    }
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    // digits = d1 d2 d3 ..., value = d1.d2d3... x 10^exponent
+    std::string out = negative ? "-" : "";
+    const int count = static_cast<int>(digits.size());
+    if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    } else if (exponent + 1 >= count) {
+        out += digits;
+        out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
+    } else {
+        out += digits.substr(0, static_cast<std::size_t>(exponent + 1));
+        out += '.';
+        out += digits.substr(static_cast<std::size_t>(exponent + 1));
+    }
+    return out;
+}
+
+std::string currencyText(Currency value) {
+    std::int64_t units = value.units();
+    bool negative = units < 0;
+    std::uint64_t magnitude =
+        negative ? static_cast<std::uint64_t>(-(units + 1)) + 1 : static_cast<std::uint64_t>(units);
+    std::string out = negative ? "-" : "";
+    out += std::to_string(magnitude / 10000);
+    std::uint64_t fraction = magnitude % 10000;
+    if (fraction != 0) {
+        std::string decimals = std::to_string(fraction);
+        decimals.insert(0, 4 - decimals.size(), '0');
+        while (decimals.back() == '0') {
+            decimals.pop_back();
+        }
+        out += '.';
+        out += decimals;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string plainNumberText(float value) {
+    return plainText(value);
+}
+std::string plainNumberText(double value) {
+    return plainText(value);
+}
+
+std::string storableText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '"') {
+            out += '\'';
+        } else if (c == '\r') {
+            out += ' ';
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;  // CR LF is one line break
+            }
+        } else if (c == '\n') {
+            out += ' ';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void FieldWriter::separate() {
+    if (lineStarted_) {
+        text_ += ',';
+    }
+    lineStarted_ = true;
+}
+
+FieldWriter& FieldWriter::number(float value) {
+    separate();
+    ok_ = ok_ && std::isfinite(value);
+    text_ += plainText(value);
+    return *this;
+}
+
+FieldWriter& FieldWriter::number(double value) {
+    separate();
+    ok_ = ok_ && std::isfinite(value);
+    text_ += plainText(value);
+    return *this;
+}
+
+FieldWriter& FieldWriter::currency(Currency value) {
+    separate();
+    text_ += currencyText(value);
+    return *this;
+}
+
+FieldWriter& FieldWriter::integer(int value) {
+    separate();
+    text_ += std::to_string(value);
+    return *this;
+}
+
+FieldWriter& FieldWriter::boolean(bool value) {
+    separate();
+    text_ += value ? "#TRUE#" : "#FALSE#";
+    return *this;
+}
+
+FieldWriter& FieldWriter::string(std::string_view value) {
+    separate();
+    text_ += '"';
+    text_ += storableText(value);
+    text_ += '"';
+    return *this;
+}
+
+FieldWriter& FieldWriter::variant(const Variant& value) {
+    if (const auto* number = std::get_if<double>(&value)) {
+        return this->number(*number);
+    }
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        return string(*text);
+    }
+    if (const auto* flag = std::get_if<bool>(&value)) {
+        return boolean(*flag);
+    }
+    separate();  // empty: nothing between its commas
+    return *this;
+}
+
+FieldWriter& FieldWriter::endLine() {
+    text_ += "\r\n";
+    lineStarted_ = false;
+    return *this;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Files
+
+namespace {
+
+std::optional<FileError> writeError(const std::string& fileName, int error) {
+    return FileError{fileName, 0, 0, std::string("cannot write: ") + std::strerror(error)};
+}
+
+bool writeAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+namespace {
+
+// True when the file already holds exactly this content; a save that changes nothing then
+// writes nothing (and waits for no disk flush).
+bool holdsContent(const std::filesystem::path& path, std::string_view content) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                static_cast<std::size_t>(info.st_size) == content.size();
+    std::string held(same ? content.size() : 0, '\0');
+    std::size_t got = 0;
+    while (same && got < held.size()) {
+        ssize_t n = ::read(fd, held.data() + got, held.size() - got);
+        if (n <= 0) {
+            same = false;
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return same && held == content;
+}
+
+}  // namespace
+
+std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
+                                             std::string_view content, std::string fileName) {
+    if (holdsContent(path, content)) {
+        return std::nullopt;
+    }
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path folder = path.parent_path();
+    const std::filesystem::path folderOrHere = folder.empty() ? "." : folder;
+
+    // A short temporary name of our own, so a long file name still fits beside it.
+    int fd = -1;
+    std::filesystem::path temporary;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = folderOrHere / (".quillon-" + std::to_string(::getpid()) + "-" +
+                                    std::to_string(counter.fetch_add(1)) + ".tmp");
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return writeError(fileName, errno);
+        }
+    }
+    if (fd < 0) {
+        return writeError(fileName, EEXIST);
+    }
+
+    auto abandon = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return writeError(fileName, error);
+    };
+    // The replacement keeps the permissions of the file it replaces.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd, old.st_mode & 07777);
+    }
+    if (!writeAll(fd, content)) {
+        return abandon(errno);
+    }
+    if (::fsync(fd) != 0) {
+        return abandon(errno);
+    }
+    if (::close(fd) != 0) {
+        int error = errno;
+        ::unlink(temporary.c_str());
+        return writeError(fileName, error);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        int error = errno;
+        ::unlink(temporary.c_str());
+        return writeError(fileName, error);
+    }
+    // Make the rename itself durable; a failure here no longer loses anything.
+    int dir = ::open(folderOrHere.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return std::nullopt;
+}
+
+bool fileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    return static_cast<bool>(in);
+}
+
+}  // namespace quillon
