@@ -20,25 +20,25 @@ struct PayFrequency {
 // What a state formula reads from the calculation in progress.
 struct StateFormulaInput {
     float GrossPay = 0;
-    float TaxableWage = 0;       // gross less health insurance and K plan
-    float FedTax = 0;            // federal withholding as held when the state step runs
-    float SocSecTax = 0;         // this period's Social Security, before rounding
-    float MediTax = 0;           // this period's Medicare, before rounding
-    float CafeStateAmt = 0;      // cafeteria amount that lowers the state wage
-    float StateExpAmt = 0;       // the state allowance the calculation picked
+    float TaxableWage = 0;         // gross less health insurance and K plan
+    float FedTax = 0;              // federal withholding as held when the state step runs
+    float SocSecTax = 0;           // this period's Social Security, before rounding
+    float MediTax = 0;             // this period's Medicare, before rounding
+    float CafeStateAmt = 0;        // cafeteria amount that lowers the state wage
+    float StateExpAmt = 0;         // the state allowance the calculation picked
     float TotSS = 0, TotMedi = 0;  // register totals, year to date
-    std::string StateStatus;     // "Single", "Married", ...
+    std::string StateStatus;       // "Single", "Married", ...
     std::string FedStatus;
-    int StateExemptions = 0;     // 0 to 9
+    int StateExemptions = 0;  // 0 to 9
     PayFrequency frequency;
     bool louisianaPrior = false;  // the main window's "Louisiana- Prior to July 1"
     StateSettings state;          // tables, allowances, CalAllow, SpouseWorks, the special states
 };
 
 struct StateFormulaResult {
-    double StateTax = 0;                 // may be negative; the caller floors it at 0
-    std::optional<float> StateExpAmt;    // set when a formula changes the allowance (Utah)
-    bool checkRoundState = false;        // Missouri checks "Round State"
+    double StateTax = 0;               // may be negative; the caller floors it at 0
+    std::optional<float> StateExpAmt;  // set when a formula changes the allowance (Utah)
+    bool checkRoundState = false;      // Missouri checks "Round State"
 };
 
 [[nodiscard]] StateFormulaResult GetLouisiana(const StateFormulaInput& in);

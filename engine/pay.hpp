@@ -1,0 +1,111 @@
+// The pay-period calculation: one period's entry boxes and the open employee's settings in,
+// gross pay, every tax, every deduction, net pay and the texts the main window shows out.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "engine/money.hpp"
+#include "engine/special_states.hpp"
+#include "engine/tables.hpp"
+
+namespace quillon {
+
+// The rate paid for every hour kind except straight hours 2 when the employee has no rate 1.
+inline constexpr float kDefaultRate = 7.5f;
+
+// The profile fields the calculation reads (flags are 0 or 1, as the check boxes hold them).
+struct PayEmployee {
+    float HourRate = 0, HourRate2 = 0, TipsRate = 0;
+    std::string FedStatus;       // "Single"; any other text is treated as married
+    std::string FedExemptions;   // "0" to "9"
+    std::int16_t FedExempt = 0;  // "Federal Tax Exempt"
+    float FedAddWithhold = 0;
+    std::int16_t SSMediExempt = 0;  // "Soc. Sec.  Medicare Tax Exempt"
+    std::int16_t SelfEmployed = 0;
+    std::string StateStatus;  // "Single" or "Married", for state and city
+    std::int16_t StateExemptions = 0;
+    std::int16_t NonCityRes = 0;
+    float MuniAmt = 0, BondAmt = 0, DuesAmt = 0;
+    float PensionPct = 0;  // 5 means 5 %
+    float HealthAmt = 0;
+    float KplanValue = 0;
+    std::int16_t KplanPercent = 0;  // 1: KplanValue is a percentage of gross pay
+    float CafeAmt = 0;
+    std::int16_t CafeDeductState = 0;  // "Deduct State"
+    PayFrequency frequency;            // the "Weekly" / "Bi-Weekly" options of "User Info"
+};
+
+// Allowances that carry over from one calculation to the next when a lookup finds no match
+// (a status other than "Single"/"Married", an exemption count outside 0 to 9).
+struct PayCarryOver {
+    // The federal table's weekly allowance last picked. Kept undoubled, so that a bi-weekly
+    // employee whose lookup finds nothing is not given twice the allowance again every time.
+    float FedAllowAmt = 0;
+    float StateExpAmt = 0;
+    float CityExpAmt = 0;
+};
+
+struct PayInput {
+    std::array<std::string, 8> txtAmount;  // the entry boxes, as typed
+    bool opt1x = false;                    // "(1X)" selected; otherwise box 2 counts twice
+    bool louisianaPrior = false;           // "Louisiana- Prior to July 1"
+    PayEmployee employee;
+    FederalTable federal;
+    // The state settings with the state dialog's live switches filled in: the special states,
+    // RoundState, SDIuseBase/SUIuseBase, SpouseWorks. CalAllow is the value the special-state
+    // formulas read; the adjustment and California allowance are re-read from the box texts.
+    StateSettings state;
+    std::string txtStateAdj;
+    std::string txtCalAllow;
+    CitySettings city;
+    NonCitySettings nonCity;
+    Currency TotGross;  // register: year-to-date gross before this period
+    float TotSS = 0, TotMedi = 0;
+    PayCarryOver carry;
+};
+
+struct PayResult {
+    float PayRate = 0;
+    float GrossPay = 0, TaxableWage = 0, FedWage = 0;
+    float FedAllowAmt = 0;  // the allowance taken off FedWage (doubled for bi-weekly)
+    float FedTax = 0, SocSecTax = 0, MediTax = 0, StateTax = 0, CityTax = 0;
+    float StateWage = 0, CityWage = 0;
+    float PensionAmt = 0, KplanAmt = 0, SDIAmt = 0, SUIAmt = 0;
+    float CafeThisPay = 0, CafeStateAmt = 0;
+    float NetPay = 0, TotalOt = 0, TotalTips = 0, TaxDeduct = 0, TotDeduct = 0;
+    float StraightPay1 = 0, StraightPay2 = 0, TipsPay = 0;
+    float SDIYtdAfter = 0, SUIYtdAfter = 0;
+    // Profile deductions, rounded to cents; the profile keeps these values.
+    float MuniAmt = 0, BondAmt = 0, DuesAmt = 0, HealthAmt = 0;
+    // Read from the state dialog's adjustment and California-allowance boxes.
+    float StateAdj = 0, CalAllow = 0;
+    // The "Round State" box after the calculation (the Missouri formula checks it).
+    std::int16_t RoundState = 0;
+    PayCarryOver carry;  // hand back in the next calculation's input
+
+    std::array<std::string, 11> lbTaxDed;  // result rows, "#,###.00"
+    std::string lbSDI, lbSUI, lbCafe;      // "#,###.00"
+    std::string Label13;                   // gross, "$#,###.00"; empty when TaxableWage is 0
+    std::string lbTaxes, lbDeduct, lbNet, lbOverT, lbTips;  // "$#,###.00"
+    std::array<std::string, 8> txtAmountFilled;             // the boxes after the zero-fill ("0")
+    std::array<std::string, 8> txtAmount;                   // the boxes at the end (zeros emptied)
+};
+
+// An entry box whose text has a leading number but is not a number as a whole ("1 2", "1-2").
+// Nothing is computed; the caller tells the operator which box to correct.
+struct EntryBoxError {
+    int box = 0;  // 0 to 7
+    std::string text;
+};
+
+using PayOutcome = std::variant<PayResult, EntryBoxError>;
+
+// The calculation behind the calculate button. Loading the tables and settings before it,
+// blank-filling the state dialog's boxes, zeroing the federal table and saving the employee
+// after it, and unloading the dialogs are the caller's.
+[[nodiscard]] PayOutcome Calcu_late(const PayInput& in);
+
+}  // namespace quillon

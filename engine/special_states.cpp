@@ -1,0 +1,529 @@
+// The special-state formulas. Arithmetic is in single precision with the constants taken as
+// Singles, except where a formula's own rule says double precision (Iowa's products, Alabama's
+// tax, Missouri's federal limit).
+#include "engine/special_states.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace quillon {
+namespace {
+
+using Column = StateSettings::Column;
+
+bool isSingle(const std::string& status) {
+    return status == "Single";
+}
+
+// The allowance columns have 11 elements; an exemption count outside them reads the nearest.
+std::size_t column(int n) {
+    return static_cast<std::size_t>(std::clamp(n, 0, 10));
+}
+
+// A count typed into an allowance box, to the nearest whole number, halves to even.
+float countOf(float value) {
+    return std::nearbyint(value);
+}
+
+// The table of the status: single for "Single", married for any other status.
+struct StateTable {
+    const Column& Min;
+    const Column& Amt;
+    const Column& Per;
+    const Column& Exp;
+};
+
+StateTable tableFor(const StateSettings& s, bool single) {
+    if (single) {
+        return {s.StateMinBS, s.StateAmtBS, s.StatePerBS, s.StateSgExp};
+    }
+    return {s.StateMinBM, s.StateAmtBM, s.StatePerBM, s.StateMarExp};
+}
+
+// The row of x: for r below k the row applies when Min[r] <= x < Min[r+1], row k when
+// x >= Min[k]; a later match replaces an earlier one. A weekly period halves every Min.
+std::optional<std::size_t> rowOf(const Column& Min, std::size_t k, float x, bool weekly) {
+    auto bound = [&](std::size_t r) { return weekly ? Min[r] / 2.0f : Min[r]; };
+    std::optional<std::size_t> row;
+    for (std::size_t r = 0; r < k; ++r) {
+        if (bound(r) <= x && x < bound(r + 1)) {
+            row = r;
+        }
+    }
+    if (x >= bound(k)) {
+        row = k;
+    }
+    return row;
+}
+
+// One bracket of a fixed withholding table: above `over` (up to the next row's `over`,
+// which belongs to this row), tax = base + rate x (x - over).
+struct Bracket {
+    float over;
+    float base;
+    double rate;
+};
+
+template <std::size_t N>
+const Bracket& bracketOf(const std::array<Bracket, N>& table, float x) {
+    const Bracket* found = &table[0];
+    for (const Bracket& b : table) {
+        if (x > b.over) {
+            found = &b;
+        }
+    }
+    return *found;
+}
+
+// --- Louisiana ----------------------------------------------------------------------------
+
+struct LouisianaFigures {
+    float P;             // per personal exemption (N up to 1)
+    float Q;             // per dependent
+    float baseForTwo;    // credit base for N = 2
+    float T1[2], T2[2];  // [N up to 1, N = 2]
+    float r2[2];
+};
+constexpr LouisianaFigures kLouisianaBiWeekly = {
+    173.08f, 38.46f, 346.16f, {480.77f, 961.54f}, {1923.08f, 3846.15f}, {0.016f, 0.0165f}};
+constexpr LouisianaFigures kLouisianaWeekly = {
+    86.54f, 19.23f, 173.08f, {240.38f, 480.77f}, {961.54f, 1923.08f}, {0.016f, 0.0165f}};
+constexpr float kLouisianaRate1 = 0.021f;
+constexpr float kLouisianaRate3 = 0.0135f;
+
+float louisianaTax(const LouisianaFigures& c, float W, float N, float D) {
+    if (N >= 3) {
+        return 0;
+    }
+    const int two = N == 2 ? 1 : 0;
+    const float E = two ? D * c.Q + c.baseForTwo : N * c.P + D * c.Q;
+    const float T1 = c.T1[two], T2 = c.T2[two], r2 = c.r2[two];
+    float A = E * kLouisianaRate1;
+    float B = (E - T1) * r2;
+    A = std::max(A, 0.0f);
+    B = std::max(B, 0.0f);
+    float tax = 0;
+    if (W <= T1) {
+        tax = kLouisianaRate1 * W - (A + B);
+    } else if (W <= T2) {
+        tax = kLouisianaRate1 * W + r2 * (W - T1) - (A + B);
+    } else {
+        tax = kLouisianaRate1 * W + r2 * (W - T1) + kLouisianaRate3 * (W - T2) - (A + B);
+    }
+    return std::max(tax, 0.0f);
+}
+
+// The earlier formula: thresholds by N other than 2 / N = 2.
+struct LouisianaPriorFigures {
+    float P, Q;
+    float T1[2], T2[2];
+};
+constexpr LouisianaPriorFigures kLouisianaPriorBiWeekly = {
+    173.08f, 38.46f, {480.77f, 961.54f}, {961.54f, 1923.08f}};
+constexpr LouisianaPriorFigures kLouisianaPriorWeekly = {
+    86.54f, 19.23f, {240.38f, 480.77f}, {480.77f, 961.54f}};
+
+// --- Iowa and Missouri --------------------------------------------------------------------
+
+constexpr std::array<Bracket, 9> kIowaBiWeekly = {{{0, 0, 0.0036},
+                                                   {50, 0.18f, 0.0072},
+                                                   {100, 0.54f, 0.0243},
+                                                   {200, 2.97f, 0.045},
+                                                   {450, 14.22f, 0.0612},
+                                                   {750, 32.58f, 0.0648},
+                                                   {1000, 48.78f, 0.068},
+                                                   {1500, 82.78f, 0.0792},
+                                                   {2250, 142.18f, 0.0898}}};
+constexpr std::array<Bracket, 9> kIowaWeekly = {{{0, 0, 0.0036},
+                                                 {25, 0.09f, 0.0072},
+                                                 {50, 0.27f, 0.0243},
+                                                 {100, 1.485f, 0.045},
+                                                 {225, 7.11f, 0.0612},
+                                                 {375, 16.29f, 0.0648},
+                                                 {500, 24.39f, 0.068},
+                                                 {750, 41.39f, 0.0792},
+                                                 {1125, 71.09f, 0.0898}}};
+
+constexpr std::array<Bracket, 10> kMissouriBiWeekly = {{{0, 0, 0.015},
+                                                        {38.5f, 0.5775f, 0.02},
+                                                        {77, 1.3475f, 0.025},
+                                                        {115.5f, 2.31f, 0.03},
+                                                        {154, 3.465f, 0.035},
+                                                        {192.5f, 4.8125f, 0.04},
+                                                        {231, 6.3525f, 0.045},
+                                                        {269.5f, 8.085f, 0.05},
+                                                        {308, 10.01f, 0.055},
+                                                        {346.5f, 12.1275f, 0.06}}};
+constexpr std::array<Bracket, 10> kMissouriWeekly = {{{0, 0, 0.015},
+                                                      {20, 0.3f, 0.02},
+                                                      {40, 0.7f, 0.025},
+                                                      {60, 1.2f, 0.03},
+                                                      {80, 1.8f, 0.035},
+                                                      {100, 2.5f, 0.04},
+                                                      {120, 3.3f, 0.045},
+                                                      {140, 4.2f, 0.05},
+                                                      {160, 5.2f, 0.055},
+                                                      {180, 6.3f, 0.06}}};
+// The federal withholding Missouri lets the employee deduct, per year.
+constexpr double kMissouriFederalLimitSpouseWorks = 5000;
+constexpr double kMissouriFederalLimit = 10000;
+
+// --- Alabama ------------------------------------------------------------------------------
+
+// A standard-deduction chart: 20 wage bounds and 21 amounts.
+struct AlabamaChart {
+    std::array<float, 20> B;
+    std::array<float, 21> V;
+};
+
+// dollars / periods, rounded to cents, halves up.
+constexpr float perPeriod(std::int64_t dollars, std::int64_t periods) {
+    const std::int64_t cents = (dollars * 200 + periods) / (2 * periods);
+    return static_cast<float>(cents) / 100.0f;
+}
+
+enum class AlabamaChartKind { S, MS, MM };
+
+constexpr AlabamaChart alabamaChart(AlabamaChartKind kind, std::int64_t p) {
+    AlabamaChart c{};
+    for (std::int64_t k = 0; k < 21; ++k) {
+        std::int64_t bound = 0, amount = 0;
+        switch (kind) {
+            case AlabamaChartKind::S:
+                bound = 20500 + 500 * k;
+                amount = 2500 - 25 * k;
+                break;
+            case AlabamaChartKind::MS:
+                bound = 10250 + 250 * k;
+                amount = std::max<std::int64_t>(2000, 3750 - 88 * k);
+                break;
+            case AlabamaChartKind::MM:
+                bound = 20500 + 500 * k;
+                amount = 7500 - 175 * k;
+                break;
+        }
+        if (k < 20) {
+            c.B[static_cast<std::size_t>(k)] = perPeriod(bound, p);
+        }
+        c.V[static_cast<std::size_t>(k)] = perPeriod(amount, p);
+    }
+    // The two entries the published charts give otherwise.
+    if (p == 26 && kind != AlabamaChartKind::MS) {
+        c.B[2] = 826.99f;
+    }
+    if (p == 52 && kind == AlabamaChartKind::MM) {
+        c.V[1] = 140.77f;
+    }
+    return c;
+}
+
+constexpr std::array<AlabamaChart, 3> kAlabamaBiWeekly = {alabamaChart(AlabamaChartKind::S, 26),
+                                                          alabamaChart(AlabamaChartKind::MS, 26),
+                                                          alabamaChart(AlabamaChartKind::MM, 26)};
+constexpr std::array<AlabamaChart, 3> kAlabamaWeekly = {alabamaChart(AlabamaChartKind::S, 52),
+                                                        alabamaChart(AlabamaChartKind::MS, 52),
+                                                        alabamaChart(AlabamaChartKind::MM, 52)};
+
+float standardDeduction(const AlabamaChart& c, float gross) {
+    if (gross <= c.B[0]) {
+        return c.V[0];
+    }
+    for (std::size_t k = 1; k < c.B.size(); ++k) {
+        if (gross > c.B[k - 1] && gross <= c.B[k]) {
+            return c.V[k];
+        }
+    }
+    return c.V[20];
+}
+
+// Per dependent, by gross pay: up to the first bound, above it, above the second.
+struct AlabamaDependent {
+    float firstBound, secondBound;
+    float upToFirst, aboveFirst, aboveSecond;
+};
+constexpr AlabamaDependent kAlabamaDependentBiWeekly = {769.23f, 3846.15f, 38.46f, 19.23f, 11.54f};
+constexpr AlabamaDependent kAlabamaDependentWeekly = {384.62f, 1923.08f, 19.23f, 9.62f, 5.77f};
+
+// Personal exemption and brackets: F, G, the tax at F and the tax from F to G.
+struct AlabamaBrackets {
+    float exemption;
+    double F, G, taxAtF, taxFtoG;
+};
+constexpr AlabamaBrackets kAlabamaBiWeeklySingle = {57.69f, 19.23, 115.38, 0.3846, 3.846};
+constexpr AlabamaBrackets kAlabamaBiWeeklyOther = {115.38f, 38.46, 230.77, 0.7692, 7.6924};
+constexpr AlabamaBrackets kAlabamaWeeklySingle = {28.85f, 9.62, 57.69, 0.1924, 1.9232};
+constexpr AlabamaBrackets kAlabamaWeeklyOther = {57.69f, 19.23, 115.38, 0.3846, 3.846};
+
+// --- Oregon -------------------------------------------------------------------------------
+
+constexpr float kOregonFederalCapBiWeekly = 250, kOregonFederalCapWeekly = 125;
+constexpr float kOregonSingleBiWeekly = 82.88f, kOregonSingleWeekly = 41.44f;
+constexpr float kOregonMarriedBiWeekly = 165.96f, kOregonMarriedWeekly = 82.98f;
+
+StateFormulaResult taxOf(double tax) {
+    StateFormulaResult r;
+    r.StateTax = tax;
+    return r;
+}
+
+}  // namespace
+
+StateFormulaResult GetLouisiana(const StateFormulaInput& in) {
+    const float W = in.GrossPay > 0 ? in.GrossPay : 0.0f;
+    const float N = countOf(in.state.StateSgExp[0]);
+    const float D = countOf(in.state.StateMarExp[0]);
+    float tax = 0;
+    // Two separate tests, one on each frequency option.
+    if (in.frequency.biWeekly) {
+        tax = louisianaTax(kLouisianaBiWeekly, W, N, D);
+    }
+    if (in.frequency.weekly) {
+        tax = louisianaTax(kLouisianaWeekly, W, N, D);
+    }
+    return taxOf(tax);
+}
+
+StateFormulaResult GetLouisianaPrior(const StateFormulaInput& in) {
+    const LouisianaPriorFigures& c =
+        in.frequency.biWeekly ? kLouisianaPriorBiWeekly : kLouisianaPriorWeekly;
+    const float W = in.GrossPay;
+    const float N = countOf(in.state.StateSgExp[0]);
+    const float D = countOf(in.state.StateMarExp[0]);
+    const int two = N == 2 ? 1 : 0;
+    const float T1 = c.T1[two], T2 = c.T2[two];
+    const float E = D * c.Q + N * c.P;
+    float tax = W > 0 ? kLouisianaRate1 * W : 0.0f;
+    if (W > T1) {
+        tax = tax + kLouisianaRate3 * (W - T1);
+    }
+    if (W > T2) {
+        tax = tax + kLouisianaRate3 * (W - T2);
+    }
+    float credit = kLouisianaRate1 * E;
+    if (E > T1) {
+        credit = credit + kLouisianaRate3 * (E - T1);
+    }
+    tax = tax - credit;
+    return taxOf(tax > 0 ? tax : 0.0f);
+}
+
+StateFormulaResult GetIowa(const StateFormulaInput& in, int n) {
+    const std::size_t i = column(n);
+    const float x = in.TaxableWage - in.FedTax - in.CafeStateAmt - in.state.StateSgExp[i];
+    const Bracket& b = bracketOf(in.frequency.biWeekly ? kIowaBiWeekly : kIowaWeekly, x);
+    // The product in double precision, the tax kept as a Single.
+    const float tax = static_cast<float>(double{b.base} + b.rate * (double{x} - double{b.over}));
+    return taxOf(tax - in.state.StateMarExp[i]);
+}
+
+StateFormulaResult GetMissouri(const StateFormulaInput& in, int n) {
+    const std::size_t i = column(n);
+    const bool spouseWorks = in.state.SpouseWorks != 0;
+    const double yearly = spouseWorks ? kMissouriFederalLimitSpouseWorks : kMissouriFederalLimit;
+    const float limit = static_cast<float>(in.frequency.weekly ? yearly / 52 : yearly / 26);
+    float x = in.FedTax <= limit ? in.TaxableWage - in.FedTax - in.CafeStateAmt
+                                 : in.TaxableWage - in.CafeStateAmt;
+    x = x - in.state.StateSgExp[i] - in.state.StateMarExp[i];
+    const Bracket& b = bracketOf(in.frequency.biWeekly ? kMissouriBiWeekly : kMissouriWeekly, x);
+    const float tax = b.base + static_cast<float>(b.rate) * (x - b.over);
+    StateFormulaResult r = taxOf(tax);
+    r.checkRoundState = true;
+    return r;
+}
+
+StateFormulaResult GetAlabama(const StateFormulaInput& in, int n) {
+    const bool biWeekly = in.frequency.biWeekly;
+    const float gross = in.GrossPay;
+
+    const AlabamaDependent& dep = biWeekly ? kAlabamaDependentBiWeekly : kAlabamaDependentWeekly;
+    float unit = dep.upToFirst;
+    if (gross > dep.firstBound) {
+        unit = dep.aboveFirst;
+    }
+    if (gross > dep.secondBound) {
+        unit = dep.aboveSecond;
+    }
+    const float d = static_cast<float>(n) * unit;
+
+    const auto& charts = biWeekly ? kAlabamaBiWeekly : kAlabamaWeekly;
+    float f = 0;
+    const bool fedSingle = in.FedStatus == "Single", fedMarried = in.FedStatus == "Married";
+    const bool stateSingle = in.StateStatus == "Single", stateMarried = in.StateStatus == "Married";
+    if (fedSingle && stateSingle) {
+        f = standardDeduction(charts[0], gross);
+    } else if (fedMarried && stateSingle) {
+        f = standardDeduction(charts[1], gross);
+    } else if (fedMarried && stateMarried) {
+        f = standardDeduction(charts[2], gross);
+    }
+
+    const AlabamaBrackets& b = biWeekly
+                                   ? (stateSingle ? kAlabamaBiWeeklySingle : kAlabamaBiWeeklyOther)
+                                   : (stateSingle ? kAlabamaWeeklySingle : kAlabamaWeeklyOther);
+    const float x = gross - (d + (f + b.exemption + in.FedTax));
+    const double dx = x;
+    double tax = 0;
+    if (dx <= b.F) {
+        tax = 0.02 * dx;
+    } else if (dx <= b.G) {
+        tax = b.taxAtF + 0.04 * (dx - b.F);
+    } else {
+        tax = b.taxAtF + b.taxFtoG + 0.05 * (dx - b.G);
+    }
+    return taxOf(tax);
+}
+
+StateFormulaResult GetMass(const StateFormulaInput& in) {
+    const std::size_t i = column(in.StateExemptions);
+    float x = in.TotSS + in.TotMedi > 2000 ? in.GrossPay : in.GrossPay - in.SocSecTax - in.MediTax;
+    // Always the married column, whatever the status.
+    x = in.frequency.biWeekly ? x - in.state.StateMarExp[i] : x - 0.5f * in.state.StateMarExp[i];
+    return taxOf(x * in.state.StatePerBS[0]);
+}
+
+StateFormulaResult GetUtah(const StateFormulaInput& in) {
+    const StateTable t = tableFor(in.state, isSingle(in.StateStatus));
+    const bool weekly = !in.frequency.biWeekly;
+    const float x = in.TaxableWage - in.CafeStateAmt;
+    float credit = in.StateExpAmt;
+    float tax = 0;
+    StateFormulaResult r;
+    if (const auto row = rowOf(t.Min, 6, x, weekly)) {
+        tax = x * t.Per[*row] + (weekly ? t.Amt[*row] / 2.0f : t.Amt[*row]);
+        if (*row == 6) {
+            credit = 0;
+            r.StateExpAmt = 0.0f;
+        }
+    }
+    r.StateTax = tax - credit;
+    return r;
+}
+
+StateFormulaResult GetOregon(const StateFormulaInput& in) {
+    const bool biWeekly = in.frequency.biWeekly;
+    const float cap = biWeekly ? kOregonFederalCapBiWeekly : kOregonFederalCapWeekly;
+    float x = in.GrossPay - std::min(in.FedTax, cap);
+    if (in.StateStatus == "Single") {
+        x = x - (biWeekly ? kOregonSingleBiWeekly : kOregonSingleWeekly);
+    } else if (in.StateStatus == "Married") {
+        x = x - (biWeekly ? kOregonMarriedBiWeekly : kOregonMarriedWeekly);
+    }
+    const bool married = !isSingle(in.StateStatus) || in.StateExemptions > 2;
+    const StateTable t = tableFor(in.state, !married);
+    const float exp = t.Exp[column(in.StateExemptions)];
+    float tax = 0;
+    if (t.Min[0] <= x && x < t.Min[1]) {
+        tax = 0;
+    }
+    if (t.Min[1] <= x && x < t.Min[2]) {
+        tax = (x - t.Min[1]) * t.Per[1] + t.Amt[1] - exp;
+    }
+    if (x >= t.Min[2]) {
+        tax = (x - t.Min[2]) * t.Per[2] + t.Amt[2] - exp;
+    }
+    return taxOf(tax);
+}
+
+StateFormulaResult GetKentucky(const StateFormulaInput& in) {
+    const StateTable t = tableFor(in.state, isSingle(in.StateStatus));
+    const float G = in.GrossPay;
+    auto y = [&](std::size_t r) { return G - t.Amt[r]; };
+    std::optional<std::size_t> bracket;
+    if (y(0) <= t.Min[0]) {
+        bracket = 0;
+    }
+    if (y(0) > t.Min[0] && y(1) <= t.Min[1]) {
+        bracket = 1;
+    }
+    if (y(1) > t.Min[1] && y(2) <= t.Min[2]) {
+        bracket = 2;
+    }
+    if (y(0) > t.Min[2] && y(0) <= t.Min[3]) {
+        bracket = 3;
+    }
+    if (y(0) > t.Min[3]) {
+        bracket = 4;
+    }
+    if (y(0) > t.Min[4]) {
+        bracket = 5;
+    }
+    const float exp = t.Exp[column(in.StateExemptions)];
+    float tax = 0;
+    if (bracket == 0) {
+        tax = t.Per[0] * y(0) - exp;
+    } else if (bracket) {
+        const std::size_t k = *bracket;
+        tax = t.Per[0] * t.Min[0];
+        for (std::size_t j = 1; j < k; ++j) {
+            tax = tax + t.Per[j] * (t.Min[j] - t.Min[j - 1]);
+        }
+        tax = tax + t.Per[k] * (y(k) - t.Min[k - 1]) - exp;
+    }
+    return taxOf(tax);
+}
+
+StateFormulaResult GetWisconsin(const StateFormulaInput& in) {
+    const StateTable t = tableFor(in.state, isSingle(in.StateStatus));
+    const bool weekly = !in.frequency.biWeekly;
+    const float x = in.TaxableWage - in.state.CalAllow - in.CafeStateAmt;
+    float tax = 0;
+    if (const auto row = rowOf(t.Min, 9, x, weekly)) {
+        const std::size_t r = *row;
+        tax = weekly ? (x - t.Min[r] / 2.0f) * t.Per[r] + t.Amt[r] / 2.0f
+                     : (x - t.Min[r]) * t.Per[r] + t.Amt[r];
+    }
+    return taxOf(tax - (weekly ? in.StateExpAmt / 2.0f : in.StateExpAmt));
+}
+
+StateFormulaResult GetNC(const StateFormulaInput& in) {
+    const StateTable t = tableFor(in.state, isSingle(in.StateStatus));
+    const bool weekly = !in.frequency.biWeekly;
+    const float x = in.TaxableWage - in.state.CalAllow -
+                    (weekly ? in.StateExpAmt / 2.0f : in.StateExpAmt) - in.CafeStateAmt;
+    float tax = 0;
+    if (const auto row = rowOf(t.Min, 9, x, weekly)) {
+        const std::size_t r = *row;
+        tax = x * t.Per[r] - (weekly ? t.Amt[r] / 2.0f : t.Amt[r]);
+    }
+    return taxOf(tax);
+}
+
+std::optional<StateFormulaResult> specialStateTax(const StateFormulaInput& in) {
+    const StateSettings& s = in.state;
+    const int n = in.StateExemptions;
+    if (s.StateLouis != 0) {
+        return in.louisianaPrior ? GetLouisianaPrior(in) : GetLouisiana(in);
+    }
+    if (s.StateIowa != 0) {
+        return GetIowa(in, n);
+    }
+    if (s.StateMissouri != 0) {
+        return GetMissouri(in, n);
+    }
+    if (s.StateMass != 0) {
+        return GetMass(in);
+    }
+    if (s.StateOregon != 0) {
+        return GetOregon(in);
+    }
+    if (s.StateUtah != 0) {
+        return GetUtah(in);
+    }
+    if (s.StateAlabama != 0) {
+        return GetAlabama(in, n);
+    }
+    if (s.StateKentucky != 0) {
+        return GetKentucky(in);
+    }
+    if (s.StateWiscon != 0 || s.StateWisconApril != 0) {
+        return GetWisconsin(in);
+    }
+    if (s.StateNC != 0) {
+        return GetNC(in);
+    }
+    return std::nullopt;
+}
+
+}  // namespace quillon
