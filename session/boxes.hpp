@@ -31,6 +31,7 @@ struct OptionButton {
 struct Label {
     std::string caption;
     bool visible = true;
+    bool enabled = true;
 };
 
 enum class MessageKind {
