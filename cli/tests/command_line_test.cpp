@@ -1,0 +1,63 @@
+#include "cli/command_line.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quillon {
+namespace {
+
+TEST(CommandLine, EveryEntryOptionFillsItsBox) {
+    ParseResult parsed = parseCommandLine({"calc",       "Smith",
+                                           "--hours1",   "40",
+                                           "--hours2",   "2",
+                                           "--ot",       "3",
+                                           "--ot15",     "4",
+                                           "--holiday",  "5",
+                                           "--vacation", "6",
+                                           "--dollars",  "7.5",
+                                           "--tips",     "8",
+                                           "--ot2x",     "--week-ending",
+                                           "12/30/2016", "--louisiana-prior",
+                                           "--json",     "--dir",
+                                           "/tmp"});
+    ASSERT_TRUE(parsed.commandLine) << parsed.error;
+    const CommandLine& line = *parsed.commandLine;
+    EXPECT_EQ(line.command, CommandLine::Command::Calc);
+    EXPECT_EQ(line.name, "Smith");
+    const std::array<std::string, 8> boxes = {"40", "2", "3", "4", "5", "6", "7.5", "8"};
+    EXPECT_EQ(line.entries, boxes);
+    EXPECT_TRUE(line.ot2x);
+    EXPECT_TRUE(line.louisianaPrior);
+    EXPECT_TRUE(line.json);
+    EXPECT_EQ(line.weekEnding, "12/30/2016");
+    EXPECT_EQ(line.dir, "/tmp");
+}
+
+TEST(CommandLine, BoxesNotGivenStayEmptyAndOneXIsTheDefault) {
+    ParseResult parsed = parseCommandLine({"--dir", "d", "calc", "Smith"});
+    ASSERT_TRUE(parsed.commandLine);
+    EXPECT_EQ(parsed.commandLine->entries, (std::array<std::string, 8>{}));
+    EXPECT_FALSE(parsed.commandLine->ot2x);
+    EXPECT_FALSE(parsed.commandLine->json);
+}
+
+TEST(CommandLine, UsageErrors) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"calc"},
+        {"calc", "A", "B"},
+        {"delete", "Smith"},
+        {"calc", "Smith", "--hours1"},
+        {"calc", "Smith", "--frobnicate"},
+        {"new", "Smith", "--hours1", "40"},
+        {"--dir"},
+    };
+    for (const auto& args : wrong) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        ParseResult parsed = parseCommandLine(args);
+        EXPECT_FALSE(parsed.commandLine);
+        EXPECT_FALSE(parsed.error.empty());
+    }
+}
+
+}  // namespace
+}  // namespace quillon

@@ -1,0 +1,154 @@
+// quillon-cli as scripts use it: its output lines, its exit statuses, its messages.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class Tool : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("quillon-cli-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        std::filesystem::copy_file(
+            std::filesystem::path(QUILLON_SOURCE_DIR) / "data" / "Federal16.dtt",
+            dir / "Federal16.dtt");
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    ToolRun run(const std::string& args) const {
+        const std::filesystem::path errFile = dir / "stderr.txt";
+        const std::string command = std::string(QUILLON_CLI) + " --dir '" + dir.string() + "' " +
+                                    args + " 2>'" + errFile.string() + "'";
+        ToolRun result;
+        FILE* pipe = popen(command.c_str(), "r");
+        std::array<char, 4096> buffer{};
+        std::size_t n = 0;
+        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+            result.out.append(buffer.data(), n);
+        }
+        const int raw = pclose(pipe);
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        std::ifstream err(errFile);
+        std::stringstream text;
+        text << err.rdbuf();
+        result.err = text.str();
+        std::filesystem::remove(errFile);
+        return result;
+    }
+
+    std::string read(const std::string& name) const {
+        std::ifstream in(dir / name, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path dir;
+};
+
+// A new employee: rate 7.50 (no rate of its own), single, no exemptions, weekly, New York.
+// 40 hours: gross 300.00.
+// Federal, single weekly: 17.90 + 15% x (300 - 222) = 29.60.
+// Social Security 18.60; Medicare 4.35.
+// State: 300 - 284.60 / 2 = 157.70, below line 2 (162.50): 157.70 x 0.04 = 6.31.
+// City: 300 - 192.30 / 2 = 203.85, line 3 (167): 36.85 x 0.031 + 3.29 = 4.43.
+// Taxes 63.29, net 236.71.
+constexpr const char* kFortyHours =
+    "fed\t29.60\nsocsec\t18.60\nmedicare\t4.35\nstate\t6.31\ncity\t4.43\n"
+    "ded5\t.00\nded6\t.00\nded7\t.00\nded8\t.00\nded9\t.00\nkplan\t.00\n"
+    "sdi\t.00\nsui\t.00\ncafe\t.00\ngross\t$300.00\ntaxes\t$63.29\ndeductions\t$.00\n"
+    "net\t$236.71\novertime\t$.00\ntips\t$.00\n";
+
+TEST_F(Tool, NewThenCalcPrintsTheResultAreaInOrder) {
+    ToolRun created = run("new Smith");
+    ASSERT_EQ(created.status, 0) << created.err;
+    EXPECT_EQ(created.out, "");
+    EXPECT_TRUE(std::filesystem::exists(dir / "Smith.use"));
+
+    ToolRun week = run("calc Smith --hours1 40");
+    ASSERT_EQ(week.status, 0) << week.err;
+    EXPECT_EQ(week.out, kFortyHours);
+    EXPECT_EQ(week.err, "");
+}
+
+TEST_F(Tool, JsonHasTheSameKeysAndTexts) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    ToolRun week = run("calc Smith --hours1 40 --json");
+    ASSERT_EQ(week.status, 0) << week.err;
+    EXPECT_EQ(week.out,
+              "{\"fed\":\"29.60\",\"socsec\":\"18.60\",\"medicare\":\"4.35\",\"state\":\"6.31\","
+              "\"city\":\"4.43\",\"ded5\":\".00\",\"ded6\":\".00\",\"ded7\":\".00\","
+              "\"ded8\":\".00\",\"ded9\":\".00\",\"kplan\":\".00\",\"sdi\":\".00\","
+              "\"sui\":\".00\",\"cafe\":\".00\",\"gross\":\"$300.00\",\"taxes\":\"$63.29\","
+              "\"deductions\":\"$.00\",\"net\":\"$236.71\",\"overtime\":\"$.00\","
+              "\"tips\":\"$.00\"}\n");
+}
+
+TEST_F(Tool, OvertimeAtTwoTimes) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    // 8 hours in the O.T. box at 7.50: 60 at (1X), 120 at (2X).
+    ToolRun once = run("calc Smith --ot 8");
+    ToolRun twice = run("calc Smith --ot 8 --ot2x");
+    EXPECT_NE(once.out.find("overtime\t$60.00\n"), std::string::npos) << once.out;
+    EXPECT_NE(twice.out.find("overtime\t$120.00\n"), std::string::npos) << twice.out;
+    EXPECT_NE(twice.out.find("gross\t$120.00\n"), std::string::npos) << twice.out;
+}
+
+TEST_F(Tool, ErrorsGoToStandardErrorWithStatusOne) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    const std::string before = read("Smith.use");
+
+    ToolRun existing = run("new Smith");
+    EXPECT_EQ(existing.status, 1);
+    EXPECT_EQ(existing.err, "Smith........ already exists. Use Open\n");
+
+    ToolRun unknown = run("calc Nobody");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("Nobody"), std::string::npos);
+
+    ToolRun badBox = run("calc Smith --hours1 '1 2'");
+    EXPECT_EQ(badBox.status, 1);
+    EXPECT_NE(badBox.err.find("STRAIGHT TIME HOURS 1"), std::string::npos) << badBox.err;
+    EXPECT_EQ(badBox.out, "");
+    EXPECT_EQ(read("Smith.use"), before);
+}
+
+TEST_F(Tool, UsageErrorsExitWithTwo) {
+    for (const char* args : {"", "calc", "frobnicate Smith", "calc Smith --hours1"}) {
+        SCOPED_TRACE(args);
+        ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("usage:"), std::string::npos);
+    }
+}
+
+TEST_F(Tool, LinksNoGuiLibrary) {
+    FILE* pipe = popen(("ldd " + std::string(QUILLON_CLI)).c_str(), "r");
+    std::string libraries;
+    std::array<char, 4096> buffer{};
+    std::size_t n = 0;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        libraries.append(buffer.data(), n);
+    }
+    pclose(pipe);
+    EXPECT_EQ(libraries.find("libQt"), std::string::npos) << libraries;
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+// The program's shared state: the open employee, the settings, the register, the federal table,
+// the main window and the settings dialogs as plain models, and the workflows over them (start-up,
+// new, open, save, calculate). The windows and the command-line tool both drive this object.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "engine/pay.hpp"
+#include "engine/register.hpp"
+#include "engine/tables.hpp"
+#include "records/files.hpp"
+#include "records/profile.hpp"
+#include "session/boxes.hpp"
+#include "session/local_dialogs.hpp"
+#include "session/main_window.hpp"
+#include "session/state_dialog.hpp"
+
+namespace quillon {
+
+// A dialog that may be loaded (its model exists, its load sequence has run) and shown.
+template <typename Model>
+struct DialogSlot {
+    std::optional<Model> model;
+    bool shown = false;
+
+    [[nodiscard]] bool loaded() const { return model.has_value(); }
+    void unload() {
+        model.reset();
+        shown = false;
+    }
+};
+
+// The outcome of an operation: the messages to show, in order, and whether it did its work.
+struct Outcome {
+    bool ok = true;
+    Messages messages;
+};
+
+inline constexpr const char* kProgramTitle = "Quillon 2016";
+
+class Session {
+  public:
+    // folder: the working folder, where the employees' files are; dataFolder: the program's
+    // installed data folder, where the federal table is found when the working folder has none.
+    Session(std::filesystem::path folder, std::filesystem::path dataFolder);
+
+    // --- Module-level state -------------------------------------------------------------------
+    std::filesystem::path folder;
+    std::filesystem::path dataFolder;
+    std::string UserFile;
+    Profile profile;
+    StateSettings state;
+    CitySettings city;
+    NonCitySettings nonCity;
+    VacationRecord vacation;
+    Register yearRegister;
+    FederalTable federal;
+    CompanyHeading heading;
+    PayResult results;
+    // Carried over between calculations when their look-ups find nothing.
+    float FedAllowAmt = 0, StateExpAmt = 0, CityExpAmt = 0;
+    float DefaultRate = kDefaultRate;
+
+    MainWindow main;
+    DialogSlot<StateDialog> stateDialog;
+    DialogSlot<CityDialog> cityDialog;
+    DialogSlot<NonCityDialog> nonCityDialog;
+    DialogSlot<TaxInfoDialog> taxInfo;
+
+    // --- Workflows ----------------------------------------------------------------------------
+    // Start-up: the federal table, today's date, the default settings (empty UserFile).
+    Outcome startUp(const std::string& today);
+    // File > New after the save question: the name typed at "Enter new user:".
+    Outcome newEmployee(const std::string& name);
+    // File > Open of the employee whose files are folder/name.* (name without extension).
+    Outcome openEmployee(const std::string& name);
+    // The save-user dialog's "&Save" with the name box's text.
+    Outcome saveAction(const std::string& name);
+    // The calculate button.
+    Outcome calculate();
+    // File > Clear.
+    void Clear_All();
+
+    // --- The employee's files -----------------------------------------------------------------
+    [[nodiscard]] std::filesystem::path file(std::string_view extension) const;
+    [[nodiscard]] bool ProfileFileExists(std::string_view extension) const;
+    Outcome LoadProfile();
+    Outcome SaveOT();
+    Outcome LoadFederalTable();
+    Outcome LoadAnnual();
+    Outcome SaveVac();
+    [[nodiscard]] int registerRows() const;
+
+    // --- The state tax dialog -----------------------------------------------------------------
+    Outcome loadStateDialog();
+    Outcome showStateDialog();
+    Outcome stateDialogSave();         // "SAVE"
+    void stateDialogCancel();          // "CANCEL"
+    Outcome stateDialogMakeDefault();  // "Make Default"
+    Outcome stateDialogGetDefault();   // "Get Default"
+    Outcome ReadStateFile();
+    Outcome ReadDefaultStateFile();
+    Outcome WriteStateFile();
+
+    // --- The city, non-city and tax information dialogs ---------------------------------------
+    Outcome loadCityDialog();
+    Outcome cityDialogSave();
+    void cityDialogCancel();
+    Outcome ReadCityFile();
+    Outcome WriteCityFile();
+
+    Outcome loadNonCityDialog();
+    Outcome nonCityDialogSave();
+    void nonCityDialogCancel();  // hides; the edits stay in the boxes
+    Outcome ReadNonCityFile();
+    Outcome WriteNonCityFile();
+
+    Outcome loadTaxInfo();
+    Outcome taxInfoSave();
+    void taxInfoClose();
+
+    // Today's date as the week-ending box shows it, from start-up on.
+    std::string today;
+
+  private:
+    [[nodiscard]] PayFrequency frequency() const;
+    [[nodiscard]] PayEmployee payEmployee() const;
+    [[nodiscard]] PresetContext presetContext() const;
+    [[nodiscard]] std::optional<Message> checkEntryBoxes() const;
+    void applyPresetEffects(const StateDialog& dialog, const PresetEffects& effects);
+    Outcome readStateFileInto(StateDialog& dialog, const std::filesystem::path& path,
+                              const std::string& name);
+    Outcome stateLoadSequence(StateDialog& dialog);
+    Outcome cityLoadSequence(CityDialog& dialog);
+    Outcome nonCityLoadSequence(NonCityDialog& dialog);
+    void showTaxInfoItems(const TaxInfoMainItems& items);
+    void startSettingsFromDefaults(Outcome& outcome);
+    void showPayResult(const PayResult& r);
+};
+
+// Messages the workflows show, in the program's own words.
+[[nodiscard]] Message corruptedFileMessage(const std::string& fileName);
+[[nodiscard]] Message checkYourNumbersMessage();
+[[nodiscard]] Message federalTableMissingMessage();
+// A settings box whose text is not a number, named as the dialog shows it.
+[[nodiscard]] std::string describeBox(const std::string& box);
+[[nodiscard]] Message nonNumericMessage(const std::string& box);
+
+}  // namespace quillon
