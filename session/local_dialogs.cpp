@@ -28,8 +28,7 @@ const std::array<CityColumn, 8> kCityColumns = {{
     {"txtCityMinBM", &CityDialog::txtCityMinBM, kNewYorkCityMin, &CitySettings::CityMinBM, true},
     {"txtCityAmtBM", &CityDialog::txtCityAmtBM, kNewYorkCityAmtM, &CitySettings::CityAmtBM, false},
     {"txtCityPerBM", &CityDialog::txtCityPerBM, kNewYorkCityPer, &CitySettings::CityPerBM, false},
-    {"txtCitySgExp", &CityDialog::txtCitySgExp, kNewYorkCitySgExp, &CitySettings::CitySgExp,
-     false},
+    {"txtCitySgExp", &CityDialog::txtCitySgExp, kNewYorkCitySgExp, &CitySettings::CitySgExp, false},
     {"txtCityMarExp", &CityDialog::txtCityMarExp, kNewYorkCityMarExp, &CitySettings::CityMarExp,
      false},
 }};
@@ -99,7 +98,9 @@ bool acceptsNumericKey(int charCode) {
 
 // --- City ---------------------------------------------------------------------------------
 
-void CityDialog::CheckFor() { fillColumns(*this, kCityColumns, true); }
+void CityDialog::CheckFor() {
+    fillColumns(*this, kCityColumns, true);
+}
 
 std::optional<BadBox> CityDialog::fillVar(CitySettings& c) const {
     CitySettings converted = c;
@@ -139,7 +140,9 @@ void CityDialog::newYork() {
     fillColumns(*this, kCityColumns, false);
 }
 
-void CityDialog::clearAll() { emptyCityTables(*this); }
+void CityDialog::clearAll() {
+    emptyCityTables(*this);
+}
 
 // --- Non-city -----------------------------------------------------------------------------
 
@@ -181,12 +184,16 @@ namespace {
 constexpr std::array<std::string_view, 5> kCaptionsAtLoad = {"CrUnion", "Bond", "Dues", "Pension",
                                                              "Health Ins"};
 constexpr std::array<std::string_view, 5> kCaptionsOfNewEmployee = {"CrUnion", "Bond", "Dues",
-                                                                     "Pension", "Misc."};
+                                                                    "Pension", "Misc."};
 constexpr std::string_view kDefaultRateText = "7.5";
 
-std::int16_t flag(bool on) { return on ? 1 : 0; }
+std::int16_t flag(bool on) {
+    return on ? 1 : 0;
+}
 
-float leadingSingle(const TextBox& box) { return static_cast<float>(leadingNumber(box.text)); }
+float leadingSingle(const TextBox& box) {
+    return static_cast<float>(leadingNumber(box.text));
+}
 
 // The Hourly Rate 1 box reads as zero: it becomes 7.5.
 void applyDefaultRate(TextBox& box) {
@@ -358,7 +365,7 @@ void TaxInfoDialog::ClearAll(Profile& p) {
     p.EmpSSN = "Soc Sec #";
     p.EmpName = "Employee's Name";
     std::array<std::string*, 5> names = {&p.DedName5, &p.DedName6, &p.DedName7, &p.DedName8,
-                                          &p.DedName9};
+                                         &p.DedName9};
     for (std::size_t i = 0; i < names.size(); ++i) {
         *names[i] = std::string(kCaptionsOfNewEmployee[i]);
     }

@@ -40,8 +40,8 @@ inline constexpr TextColumn kNewYorkCityPer = {"0.019", "0.0265", "0.031", "0.03
                                                "0.04",  "0.0425", "0",     "0",     "0"};
 inline constexpr TextColumn kNewYorkCitySgExp = {"192.3", "230.8", "269.3", "307.8", "346.3",
                                                  "384.8", "423.3", "461.8", "500.3", "538.8"};
-inline constexpr TextColumn kNewYorkCityMarExp = {"211.5", "250", "288.5", "327", "365.5",
-                                                  "404",   "442.5", "481", "519.5", "558"};
+inline constexpr TextColumn kNewYorkCityMarExp = {"211.5", "250",   "288.5", "327",   "365.5",
+                                                  "404",   "442.5", "481",   "519.5", "558"};
 
 struct CityDialog {
     using Column = std::array<TextBox, 10>;
@@ -74,11 +74,11 @@ struct CityDialog {
 // --- Non-city -----------------------------------------------------------------------------
 
 using NonCityColumn = std::array<std::string_view, 8>;
-inline constexpr NonCityColumn kNonCityMinBi = {"0",      "145",    "385",   "769",
-                                                "1154",   "999999", "999999", "999999"};
+inline constexpr NonCityColumn kNonCityMinBi = {"0",    "145",    "385",    "769",
+                                                "1154", "999999", "999999", "999999"};
 inline constexpr NonCityColumn kNonCityExpBi = {"0", "115", "77", "38", "0", "0", "0", "0"};
-inline constexpr NonCityColumn kNonCityMinWk = {"0",     "78",     "192",    "385",
-                                                "577",   "999999", "999999", "999999"};
+inline constexpr NonCityColumn kNonCityMinWk = {"0",   "78",     "192",    "385",
+                                                "577", "999999", "999999", "999999"};
 inline constexpr NonCityColumn kNonCityExpWk = {"0", "58", "38", "19", "0", "0", "0", "0"};
 inline constexpr std::string_view kNonCityPer = "0.0045";
 
@@ -104,7 +104,7 @@ struct NonCityDialog {
 // What taking the dialog over changes on the main window.
 struct TaxInfoMainItems {
     std::array<std::string, 5> deductionCaptions;  // result rows 5 to 9
-    std::string tableNotice;  // "Weekly Tax Tables" or "Bi-Weekly Tax Tables"
+    std::string tableNotice;                       // "Weekly Tax Tables" or "Bi-Weekly Tax Tables"
 };
 
 struct TaxInfoDialog {

@@ -11,7 +11,9 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-Message okMessage(std::string text) { return Message{MessageKind::Ok, std::move(text), kProgramTitle}; }
+Message okMessage(std::string text) {
+    return Message{MessageKind::Ok, std::move(text), kProgramTitle};
+}
 
 Message writeFailedMessage(const FileError& error) {
     return okMessage("Could not save " + error.file + "." + kCrLf + error.problem + kCrLf +
@@ -34,7 +36,8 @@ bool usableEmployeeName(const std::string& name) {
     }
     return std::none_of(name.begin(), name.end(), [](char c) {
         const auto u = static_cast<unsigned char>(c);
-        return u < 32 || u == 127 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        return u < 32 || u == 127 ||
+               std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
     });
 }
 
@@ -123,8 +126,8 @@ std::string describeBox(const std::string& box) {
 }
 
 Message nonNumericMessage(const std::string& box) {
-    return okMessage(std::string(kNonNumericMessage) + kCrLf + "Correct the box: " +
-                     describeBox(box) + "." + kCrLf + "Nothing was saved.");
+    return okMessage(std::string(kNonNumericMessage) + kCrLf +
+                     "Correct the box: " + describeBox(box) + "." + kCrLf + "Nothing was saved.");
 }
 
 Session::Session(std::filesystem::path workingFolder, std::filesystem::path installedData)
@@ -138,7 +141,9 @@ bool Session::ProfileFileExists(std::string_view extension) const {
     return fileExists(file(extension));
 }
 
-int Session::registerRows() const { return profile.PayWeekly ? kWeeklyRows : kBiWeeklyRows; }
+int Session::registerRows() const {
+    return profile.PayWeekly ? kWeeklyRows : kBiWeeklyRows;
+}
 
 PayFrequency Session::frequency() const {
     return PayFrequency{profile.PayWeekly, profile.PayBiWeekly};
@@ -388,7 +393,9 @@ Outcome Session::stateDialogSave() {
     return outcome;
 }
 
-void Session::stateDialogCancel() { stateDialog.unload(); }
+void Session::stateDialogCancel() {
+    stateDialog.unload();
+}
 
 Outcome Session::stateDialogMakeDefault() {
     if (!stateDialog.loaded()) {
@@ -416,7 +423,9 @@ Outcome Session::stateDialogMakeDefault() {
     return outcome;
 }
 
-Outcome Session::stateDialogGetDefault() { return ReadDefaultStateFile(); }
+Outcome Session::stateDialogGetDefault() {
+    return ReadDefaultStateFile();
+}
 
 Outcome Session::ReadStateFile() {
     if (!stateDialog.loaded()) {
@@ -488,7 +497,9 @@ Outcome Session::cityDialogSave() {
     return outcome;
 }
 
-void Session::cityDialogCancel() { cityDialog.unload(); }
+void Session::cityDialogCancel() {
+    cityDialog.unload();
+}
 
 Outcome Session::ReadCityFile() {
     if (!cityDialog.loaded()) {
@@ -557,7 +568,9 @@ Outcome Session::nonCityDialogSave() {
     return outcome;
 }
 
-void Session::nonCityDialogCancel() { nonCityDialog.shown = false; }
+void Session::nonCityDialogCancel() {
+    nonCityDialog.shown = false;
+}
 
 Outcome Session::ReadNonCityFile() {
     if (!ProfileFileExists(".nci")) {
@@ -625,7 +638,9 @@ Outcome Session::taxInfoSave() {
     return outcome;
 }
 
-void Session::taxInfoClose() { taxInfo.unload(); }
+void Session::taxInfoClose() {
+    taxInfo.unload();
+}
 
 // --- Main window and workflows -------------------------------------------------------------
 
@@ -660,13 +675,11 @@ Outcome Session::startUp(const std::string& todayText) {
     main.lbTableVersion.caption = federal.FedTableVersion;
     // The default files (empty name) give the settings until an employee is opened.
     Outcome loaded = loadStateDialog();
-    outcome.messages.insert(outcome.messages.end(), loaded.messages.begin(),
-                            loaded.messages.end());
+    outcome.messages.insert(outcome.messages.end(), loaded.messages.begin(), loaded.messages.end());
     Outcome info = loadTaxInfo();
     outcome.messages.insert(outcome.messages.end(), info.messages.begin(), info.messages.end());
     for (int i = 5; i <= 9; ++i) {
-        main.lbTaxTag[static_cast<std::size_t>(i)].caption =
-            taxInfo.model->deductionCaption(i);
+        main.lbTaxTag[static_cast<std::size_t>(i)].caption = taxInfo.model->deductionCaption(i);
     }
     return outcome;
 }
@@ -825,8 +838,7 @@ Outcome Session::openEmployee(const std::string& name) {
     if (taxInfo.loaded()) {
         taxInfo.model->showKplanFlags(profile);
         for (int i = 5; i <= 9; ++i) {
-            main.lbTaxTag[static_cast<std::size_t>(i)].caption =
-                taxInfo.model->deductionCaption(i);
+            main.lbTaxTag[static_cast<std::size_t>(i)].caption = taxInfo.model->deductionCaption(i);
         }
     }
     Clear_All();
@@ -852,10 +864,17 @@ Outcome Session::saveAction(const std::string& name) {
     main.lbUser.caption = UserFile;
     main.caption = UserFile + "  User:  ";
     // Settings dialogs on the screen stay open with the operator's edits.
-    for (auto unloadHidden : {+[](Session& s) { if (!s.stateDialog.shown) s.stateDialog.unload(); },
-                              +[](Session& s) { if (!s.cityDialog.shown) s.cityDialog.unload(); },
+    for (auto unloadHidden : {+[](Session& s) {
+                                  if (!s.stateDialog.shown)
+                                      s.stateDialog.unload();
+                              },
                               +[](Session& s) {
-                                  if (!s.nonCityDialog.shown) s.nonCityDialog.unload();
+                                  if (!s.cityDialog.shown)
+                                      s.cityDialog.unload();
+                              },
+                              +[](Session& s) {
+                                  if (!s.nonCityDialog.shown)
+                                      s.nonCityDialog.unload();
                               }}) {
         unloadHidden(*this);
     }
@@ -941,11 +960,11 @@ Outcome Session::calculate() {
     if (const auto* bad = std::get_if<EntryBoxError>(&calculated)) {
         unloadHidden();
         outcome.ok = false;
-        outcome.messages.push_back(Message{
-            MessageKind::Exclamation,
-            std::string("The box \"") + kEntryLabels[static_cast<std::size_t>(bad->box)] +
-                "\" holds \"" + bad->text + "\", which is not a number.",
-            kProgramTitle});
+        outcome.messages.push_back(
+            Message{MessageKind::Exclamation,
+                    std::string("The box \"") + kEntryLabels[static_cast<std::size_t>(bad->box)] +
+                        "\" holds \"" + bad->text + "\", which is not a number.",
+                    kProgramTitle});
         return outcome;
     }
     results = std::get<PayResult>(calculated);
