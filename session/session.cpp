@@ -210,7 +210,9 @@ Outcome Session::LoadProfile() {
 
 Outcome Session::SaveOT() {
     if (taxInfo.loaded()) {
-        taxInfo.model->takeOverRates(profile);
+        if (auto bad = taxInfo.model->takeOverForSave(profile)) {
+            return Outcome{false, {nonNumericMessage(bad->box)}};
+        }
     }
     const int rows = profile.PayWeekly ? kWeeklyRows : kBiWeeklyRows;
     for (int i = 0; i < rows; ++i) {
@@ -236,13 +238,12 @@ Outcome Session::SaveOT() {
         error = profile.PayWeekly ? writeOvertimeFile(file(".ovw"), profile, kWeeklyRows)
                                   : writeOvertimeFile(file(".ovb"), profile, kBiWeeklyRows);
     }
-    if (profile.KplanPercent == 1) {
+    if (taxInfo.loaded()) {
+        taxInfo.model->makeKplanExclusive(profile);
+    } else if (profile.KplanPercent == 1) {
         profile.KplanFixed = 0;
     } else if (profile.KplanFixed == 1) {
         profile.KplanPercent = 0;
-    }
-    if (taxInfo.loaded()) {
-        taxInfo.model->showKplanFlags(profile);
     }
     if (error) {
         return Outcome{false, {writeFailedMessage(*error)}};
@@ -308,7 +309,7 @@ void Session::applyPresetEffects(const StateDialog& dialog, const PresetEffects&
         results.StateTax = static_cast<float>(*effects.StateTax);
     }
     if (effects.userInfoFromSettings && taxInfo.loaded()) {
-        taxInfo.model->showProfile(profile);
+        taxInfo.model->showStateFields(profile);
     }
 }
 
@@ -322,7 +323,7 @@ Outcome Session::readStateFileInto(StateDialog& dialog, const std::filesystem::p
     }
     dialog.showSwitches(state);
     if (taxInfo.loaded()) {
-        taxInfo.model->showProfile(profile);
+        taxInfo.model->showStateFields(profile);
     }
     return {};
 }

@@ -13,9 +13,11 @@
 #include "records/files.hpp"
 #include "records/profile.hpp"
 #include "session/boxes.hpp"
-#include "session/local_dialogs.hpp"
+#include "session/city_dialog.hpp"
 #include "session/main_window.hpp"
+#include "session/noncity_dialog.hpp"
 #include "session/state_dialog.hpp"
+#include "session/tax_info_dialog.hpp"
 
 namespace quillon {
 

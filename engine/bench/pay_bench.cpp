@@ -52,6 +52,19 @@ void BM_CalculatePay(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculatePay);
 
+// The same with a special state checked, so that the formula input is built and dispatched.
+void BM_CalculatePayMissouri(benchmark::State& state) {
+    PayInput in = realisticInput();
+    in.state.StateMissouri = 1;
+    in.state.StateSgExp.fill(242.31f);
+    in.state.StateMarExp.fill(0);
+    for (auto _ : state) {
+        PayOutcome outcome = Calcu_late(in);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_CalculatePayMissouri);
+
 }  // namespace
 }  // namespace quillon
 
