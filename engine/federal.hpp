@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "engine/special_states.hpp"
+#include "engine/state_formulas.hpp"
 #include "engine/tables.hpp"
 
 namespace quillon {

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "engine/money.hpp"
-#include "engine/special_states.hpp"
+#include "engine/state_formulas.hpp"
 #include "engine/tables.hpp"
 
 namespace quillon {

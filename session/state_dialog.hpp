@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/special_states.hpp"
+#include "engine/state_formulas.hpp"
 #include "engine/tables.hpp"
 #include "session/boxes.hpp"
 #include "session/new_york.hpp"

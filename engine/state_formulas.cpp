@@ -1,7 +1,7 @@
 // The special-state formulas. Arithmetic is in single precision with the constants taken as
 // Singles, except where a formula's own rule says double precision (Iowa's products, Alabama's
 // tax, Missouri's federal limit).
-#include "engine/special_states.hpp"
+#include "engine/state_formulas.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // The special-state formulas, with cases worked out by hand from each state's rules.
-#include "engine/special_states.hpp"
+#include "engine/state_formulas.hpp"
 
 #include <gtest/gtest.h>
 
