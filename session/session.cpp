@@ -157,9 +157,12 @@ Outcome Session::LoadFederalTable() {
         path = dataFolder / std::string(kFederalTableFileName);
     }
     if (!fileExists(path)) {
-        return Outcome{false, {federalTableMissingMessage()}};
+        // Warned, and the calculation goes on with a table of zeros (a federal tax of 0).
+        federal = FederalTable{};
+        return Outcome{true, {federalTableMissingMessage()}};
     }
     if (ReadResult error = readFederalTable(path, federal)) {
+        // A half-read table would give a wrong federal tax without anyone noticing.
         return Outcome{false, {corruptedFileMessage(std::string(kFederalTableFileName))}};
     }
     main.lbTableVersion.caption = federal.FedTableVersion;
@@ -903,8 +906,11 @@ Outcome Session::calculate() {
     }
     Outcome outcome;
     {
-        Outcome federalLoaded = LoadFederalTable();
-        outcome.messages = federalLoaded.messages;  // a missing table: federal tax 0, as warned
+        outcome = LoadFederalTable();
+        if (!outcome.ok) {
+            federal = FederalTable{};
+            return outcome;
+        }
     }
 
     // The city and state settings as last saved. A dialog on the screen keeps the operator's

@@ -251,5 +251,36 @@ TEST_F(Workflow, ASettingsDialogOnTheScreenKeepsItsEditsThroughACalculation) {
     EXPECT_EQ(read("Smith.sta"), saved);
 }
 
+TEST_F(Workflow, WithoutTheFederalTableEveryCalculationWarnsAndWithholdsNoFederalTax) {
+    Session s = startedSession();
+    ASSERT_TRUE(s.newEmployee("Smith").ok);
+    std::filesystem::remove(dir / "Federal16.dtt");
+    s.main.txtAmount[0].text = "40";
+    for (int i = 0; i < 2; ++i) {
+        Outcome calculated = s.calculate();
+        EXPECT_TRUE(calculated.ok);
+        ASSERT_EQ(calculated.messages.size(), 1u);
+        EXPECT_EQ(calculated.messages[0].kind, MessageKind::Exclamation);
+        EXPECT_EQ(calculated.messages[0].text.rfind("   Operation Failed ! ! !\r\n", 0), 0u);
+        EXPECT_EQ(s.main.lbTaxDed[0].caption, ".00");
+        EXPECT_EQ(s.main.lbTaxDed[1].caption, "18.60");  // the rest is calculated
+    }
+}
+
+TEST_F(Workflow, AFederalTableThatCannotBeReadStopsTheCalculation) {
+    Session s = startedSession();
+    ASSERT_TRUE(s.newEmployee("Smith").ok);
+    const std::string table = read("Federal16.dtt");
+    write("Federal16.dtt", table.substr(0, table.size() / 2) + "x\r\n");
+    const std::string before = read("Smith.use");
+    s.main.txtAmount[0].text = "40";
+    Outcome calculated = s.calculate();
+    EXPECT_FALSE(calculated.ok);
+    ASSERT_EQ(calculated.messages.size(), 1u);
+    EXPECT_NE(calculated.messages[0].text.find("Federal16.dtt"), std::string::npos);
+    EXPECT_EQ(s.main.lbTaxDed[0].caption, ".00");  // the last results stay as they were
+    EXPECT_EQ(read("Smith.use"), before);
+}
+
 }  // namespace
 }  // namespace quillon
