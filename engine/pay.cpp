@@ -46,6 +46,27 @@ std::optional<std::size_t> exemptionIndex(double count) {
 
 }  // namespace
 
+StateFormulaInput stateFormulaInput(const PayResult& r, const PayEmployee& e,
+                                    const StateSettings& state, float StateExpAmt, float TotSS,
+                                    float TotMedi) {
+    StateFormulaInput formula;
+    formula.GrossPay = r.GrossPay;
+    formula.TaxableWage = r.TaxableWage;
+    formula.FedTax = r.FedTax;
+    formula.SocSecTax = r.SocSecTax;
+    formula.MediTax = r.MediTax;
+    formula.CafeStateAmt = r.CafeStateAmt;
+    formula.StateExpAmt = StateExpAmt;
+    formula.TotSS = TotSS;
+    formula.TotMedi = TotMedi;
+    formula.StateStatus = e.StateStatus;
+    formula.FedStatus = e.FedStatus;
+    formula.StateExemptions = e.StateExemptions;
+    formula.frequency = e.frequency;
+    formula.state = state;
+    return formula;
+}
+
 PayOutcome Calcu_late(const PayInput& in) {
     const PayEmployee& e = in.employee;
     const PayFrequency frequency = e.frequency;
@@ -176,22 +197,9 @@ PayOutcome Calcu_late(const PayInput& in) {
     r.RoundState = in.state.RoundState;
     std::optional<StateFormulaResult> special;
     if (formulaStateChecked(in.state)) {
-        StateFormulaInput formula;
-        formula.GrossPay = r.GrossPay;
-        formula.TaxableWage = r.TaxableWage;
-        formula.FedTax = r.FedTax;
-        formula.SocSecTax = r.SocSecTax;
-        formula.MediTax = r.MediTax;
-        formula.CafeStateAmt = r.CafeStateAmt;
-        formula.StateExpAmt = carry.StateExpAmt;
-        formula.TotSS = in.TotSS;
-        formula.TotMedi = in.TotMedi;
-        formula.StateStatus = e.StateStatus;
-        formula.FedStatus = e.FedStatus;
-        formula.StateExemptions = e.StateExemptions;
-        formula.frequency = frequency;
+        StateFormulaInput formula =
+            stateFormulaInput(r, e, in.state, carry.StateExpAmt, in.TotSS, in.TotMedi);
         formula.louisianaPrior = in.louisianaPrior;
-        formula.state = in.state;
         special = specialStateTax(formula);
     }
     if (special) {

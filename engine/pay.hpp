@@ -103,6 +103,12 @@ struct EntryBoxError {
 
 using PayOutcome = std::variant<PayResult, EntryBoxError>;
 
+// What the state formulas read from a calculation: its wages and taxes so far, the employee's
+// statuses and frequency, the state allowance picked, the register totals, the state settings.
+[[nodiscard]] StateFormulaInput stateFormulaInput(const PayResult& r, const PayEmployee& e,
+                                                  const StateSettings& state, float StateExpAmt,
+                                                  float TotSS, float TotMedi);
+
 // The calculation behind the calculate button. Loading the tables and settings before it,
 // blank-filling the state dialog's boxes, zeroing the federal table and saving the employee
 // after it, and unloading the dialogs are the caller's.

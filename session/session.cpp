@@ -287,21 +287,10 @@ PresetContext Session::presetContext() const {
     ctx.StateStatus = taxInfo.loaded() ? taxInfo.model->cboStatus2.text : profile.StateStatus;
     ctx.StateExemptions = profile.StateExemptions;
     ctx.settings = state;
-    StateFormulaInput formula;
-    formula.GrossPay = results.GrossPay;
-    formula.TaxableWage = results.TaxableWage;
-    formula.FedTax = results.FedTax;
-    formula.SocSecTax = results.SocSecTax;
-    formula.MediTax = results.MediTax;
-    formula.CafeStateAmt = results.CafeStateAmt;
-    formula.StateExpAmt = StateExpAmt;
-    formula.TotSS = yearRegister.totals.TotSS;
-    formula.TotMedi = yearRegister.totals.TotMedi;
-    formula.StateStatus = ctx.StateStatus;
-    formula.FedStatus = profile.FedStatus;
-    formula.StateExemptions = profile.StateExemptions;
-    formula.frequency = ctx.frequency;
-    formula.state = state;
+    StateFormulaInput formula =
+        stateFormulaInput(results, payEmployee(), state, StateExpAmt, yearRegister.totals.TotSS,
+                          yearRegister.totals.TotMedi);
+    formula.StateStatus = ctx.StateStatus;  // as the User Info box shows it
     ctx.formula = formula;
     return ctx;
 }
