@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
+
+#include "engine/money.hpp"
 
 namespace quillon {
 namespace {
@@ -24,7 +25,7 @@ std::size_t column(int n) {
 
 // A count typed into an allowance box, to the nearest whole number, halves to even.
 float countOf(float value) {
-    return std::nearbyint(value);
+    return roundedToWholeHalfEven(value);
 }
 
 // The table of the status: single for "Single", married for any other status.
@@ -255,6 +256,8 @@ constexpr AlabamaBrackets kAlabamaBiWeeklySingle = {57.69f, 19.23, 115.38, 0.384
 constexpr AlabamaBrackets kAlabamaBiWeeklyOther = {115.38f, 38.46, 230.77, 0.7692, 7.6924};
 constexpr AlabamaBrackets kAlabamaWeeklySingle = {28.85f, 9.62, 57.69, 0.1924, 1.9232};
 constexpr AlabamaBrackets kAlabamaWeeklyOther = {57.69f, 19.23, 115.38, 0.3846, 3.846};
+// The rates up to F, from F to G and above G.
+constexpr double kAlabamaRate1 = 0.02, kAlabamaRate2 = 0.04, kAlabamaRate3 = 0.05;
 
 // --- Oregon -------------------------------------------------------------------------------
 
@@ -333,6 +336,22 @@ StateFormulaResult GetMissouri(const StateFormulaInput& in, int n) {
     return r;
 }
 
+float AlabamaStandardDeduction(const StateFormulaInput& in) {
+    const auto& charts = in.frequency.biWeekly ? kAlabamaBiWeekly : kAlabamaWeekly;
+    const bool fedSingle = in.FedStatus == "Single", fedMarried = in.FedStatus == "Married";
+    const bool stateSingle = in.StateStatus == "Single", stateMarried = in.StateStatus == "Married";
+    if (fedSingle && stateSingle) {
+        return standardDeduction(charts[0], in.GrossPay);
+    }
+    if (fedMarried && stateSingle) {
+        return standardDeduction(charts[1], in.GrossPay);
+    }
+    if (fedMarried && stateMarried) {
+        return standardDeduction(charts[2], in.GrossPay);
+    }
+    return 0;
+}
+
 StateFormulaResult GetAlabama(const StateFormulaInput& in, int n) {
     const bool biWeekly = in.frequency.biWeekly;
     const float gross = in.GrossPay;
@@ -347,18 +366,8 @@ StateFormulaResult GetAlabama(const StateFormulaInput& in, int n) {
     }
     const float d = static_cast<float>(n) * unit;
 
-    const auto& charts = biWeekly ? kAlabamaBiWeekly : kAlabamaWeekly;
-    float f = 0;
-    const bool fedSingle = in.FedStatus == "Single", fedMarried = in.FedStatus == "Married";
-    const bool stateSingle = in.StateStatus == "Single", stateMarried = in.StateStatus == "Married";
-    if (fedSingle && stateSingle) {
-        f = standardDeduction(charts[0], gross);
-    } else if (fedMarried && stateSingle) {
-        f = standardDeduction(charts[1], gross);
-    } else if (fedMarried && stateMarried) {
-        f = standardDeduction(charts[2], gross);
-    }
-
+    const float f = AlabamaStandardDeduction(in);
+    const bool stateSingle = in.StateStatus == "Single";
     const AlabamaBrackets& b = biWeekly
                                    ? (stateSingle ? kAlabamaBiWeeklySingle : kAlabamaBiWeeklyOther)
                                    : (stateSingle ? kAlabamaWeeklySingle : kAlabamaWeeklyOther);
@@ -366,11 +375,11 @@ StateFormulaResult GetAlabama(const StateFormulaInput& in, int n) {
     const double dx = x;
     double tax = 0;
     if (dx <= b.F) {
-        tax = 0.02 * dx;
+        tax = kAlabamaRate1 * dx;
     } else if (dx <= b.G) {
-        tax = b.taxAtF + 0.04 * (dx - b.F);
+        tax = b.taxAtF + kAlabamaRate2 * (dx - b.F);
     } else {
-        tax = b.taxAtF + b.taxFtoG + 0.05 * (dx - b.G);
+        tax = b.taxAtF + b.taxFtoG + kAlabamaRate3 * (dx - b.G);
     }
     return taxOf(tax);
 }

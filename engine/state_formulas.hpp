@@ -46,6 +46,9 @@ struct StateFormulaResult {
 [[nodiscard]] StateFormulaResult GetIowa(const StateFormulaInput& in, int n);
 [[nodiscard]] StateFormulaResult GetMissouri(const StateFormulaInput& in, int n);
 [[nodiscard]] StateFormulaResult GetAlabama(const StateFormulaInput& in, int n);
+// Alabama's standard deduction for the period's GrossPay, from the chart that FedStatus and
+// StateStatus pick (0 for a pair without a chart); GetAlabama subtracts it.
+[[nodiscard]] float AlabamaStandardDeduction(const StateFormulaInput& in);
 [[nodiscard]] StateFormulaResult GetMass(const StateFormulaInput& in);
 [[nodiscard]] StateFormulaResult GetUtah(const StateFormulaInput& in);
 [[nodiscard]] StateFormulaResult GetOregon(const StateFormulaInput& in);
