@@ -399,7 +399,7 @@ Outcome Session::stateDialogMakeDefault() {
     }
     const std::string employee = UserFile;
     Outcome outcome = WriteStateFile();
-    auto step = [&](Outcome next) {
+    auto step = [&](const Outcome& next) {
         append(outcome, next);
         return outcome.ok;
     };
@@ -712,7 +712,7 @@ Outcome Session::newEmployee(const std::string& name) {
     stateDialog.unload();
     cityDialog.unload();
     nonCityDialog.unload();
-    for (Outcome written : {WriteStateFile(), WriteCityFile(), WriteNonCityFile()}) {
+    for (const Outcome& written : {WriteStateFile(), WriteCityFile(), WriteNonCityFile()}) {
         append(outcome, written);
     }
     if (!outcome.ok) {
@@ -804,7 +804,7 @@ Outcome Session::openEmployee(const std::string& name) {
     UserFile = name;
     // A file that cannot be read stops the opening; what was read so far stays.
     Outcome outcome = LoadProfile();
-    auto step = [&](Outcome next) {
+    auto step = [&](const Outcome& next) {
         append(outcome, next);
         return outcome.ok;
     };
