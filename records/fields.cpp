@@ -280,7 +280,10 @@ std::optional<FieldReader::Field> FieldReader::next() {
     return field;
 }
 
-bool FieldReader::number(double& out) {
+// A number field: empty reads as 0; otherwise the parser's verdict, the reader stopping on a
+// field that is not a number or does not fit the type.
+template <typename T, typename Parse>
+bool FieldReader::numberField(T& out, Parse parse) {
     auto field = next();
     if (!field) {
         return false;
@@ -289,8 +292,8 @@ bool FieldReader::number(double& out) {
         out = 0;
         return true;
     }
-    double value = 0;
-    Parsed parsed = parseDouble(field->text, value);
+    T value = 0;
+    Parsed parsed = parse(field->text, value);
     if (parsed != Parsed::Ok) {
         fail(problemFor(parsed, field->text));
         return false;
@@ -299,23 +302,12 @@ bool FieldReader::number(double& out) {
     return true;
 }
 
+bool FieldReader::number(double& out) {
+    return numberField(out, parseDouble);
+}
+
 bool FieldReader::number(float& out) {
-    auto field = next();
-    if (!field) {
-        return false;
-    }
-    if (field->text.empty()) {
-        out = 0;
-        return true;
-    }
-    float value = 0;
-    Parsed parsed = parseFloat(field->text, value);
-    if (parsed != Parsed::Ok) {
-        fail(problemFor(parsed, field->text));
-        return false;
-    }
-    out = value;
-    return true;
+    return numberField(out, parseFloat);
 }
 
 bool FieldReader::currency(Currency& out) {

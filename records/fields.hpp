@@ -57,6 +57,8 @@ class FieldReader {
     struct Field;
     std::optional<Field> next();
     void fail(std::string problem);
+    template <typename T, typename Parse>
+    bool numberField(T& out, Parse parse);
 
     std::string text_;
     std::string fileName_;
