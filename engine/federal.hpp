@@ -4,7 +4,6 @@
 #include <array>
 #include <optional>
 
-#include "engine/state_formulas.hpp"
 #include "engine/tables.hpp"
 
 namespace quillon {

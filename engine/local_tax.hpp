@@ -1,7 +1,6 @@
 // State, city and non-city withholding by the operator's bracket tables.
 #pragma once
 
-#include "engine/state_formulas.hpp"
 #include "engine/tables.hpp"
 
 namespace quillon {

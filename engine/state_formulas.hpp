@@ -10,13 +10,6 @@
 
 namespace quillon {
 
-// The pay frequency as the tax information options hold it: at most one is set, and with
-// neither set the frequency tests of a formula find nothing.
-struct PayFrequency {
-    bool weekly = false;
-    bool biWeekly = false;
-};
-
 // What a state formula reads from the calculation in progress.
 struct StateFormulaInput {
     float GrossPay = 0;

@@ -1,5 +1,6 @@
 // The tax tables the calculation reads: the federal table, the state settings, the city and
-// non-city settings. Plain data; the files that keep them are read and written in records/.
+// non-city settings, and the pay frequency that picks a table's weekly or bi-weekly figures.
+// Plain data; the files that keep them are read and written in records/.
 #pragma once
 
 #include <array>
@@ -7,6 +8,13 @@
 #include <string>
 
 namespace quillon {
+
+// The pay frequency as the tax information options hold it: at most one is set, and with
+// neither set the frequency tests of a computation find nothing.
+struct PayFrequency {
+    bool weekly = false;
+    bool biWeekly = false;
+};
 
 // One bracket of a federal set. Bracket 1 has no Base; bracket 8 has no NotOver.
 struct FedBracket {
