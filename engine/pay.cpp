@@ -4,10 +4,14 @@
 // roundedToWholeHalfEven.
 #include "engine/pay.hpp"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 
 #include "engine/federal.hpp"
 #include "engine/local_tax.hpp"
@@ -20,19 +24,64 @@ namespace {
 constexpr std::string_view kRowFormat = "#,###.00";
 constexpr std::string_view kTotalFormat = "$#,###.00";
 
-// Whether a special state with a formula of its own is checked; otherwise the dispatch has
-// nothing to run ("Arizona" uses the operator's table) and its input need not be built.
-bool formulaStateChecked(const StateSettings& s) {
-    return s.StateLouis != 0 || s.StateIowa != 0 || s.StateMissouri != 0 || s.StateMass != 0 ||
-           s.StateOregon != 0 || s.StateUtah != 0 || s.StateAlabama != 0 || s.StateKentucky != 0 ||
-           s.StateWiscon != 0 || s.StateWisconApril != 0 || s.StateNC != 0;
-}
+// The dollar-amount box, read as currency; every other box is read as a Single.
+constexpr std::size_t kDollarBox = 6;
 
 bool isSingle(const std::string& status) {
     return status == "Single";
 }
 bool isMarried(const std::string& status) {
     return status == "Married";
+}
+
+// The eight entry boxes as numbers, named as the main window names them.
+struct EntryBoxes {
+    float StrHrs = 0, StrHrs2 = 0;  // straight time hours 1 and 2
+    float OtVar = 0;                // "O.T." at (1X) or (2X)
+    float OtHrs = 0;                // O.T. time and a half
+    float Avas = 0;                 // holiday
+    float VacDys = 0;               // vacation or sick
+    Currency Addit;                 // the dollar amount
+    float TipsHrs = 0;
+    std::array<bool, 8> zeroFilled{};  // the box read as 0 and was given "0"
+};
+
+// The zero-fill and the reading of the boxes: a box whose leading number is 0 gets "0" (kept in
+// `filled`); any other box must hold a number as a whole. One that starts with a number but
+// does not hold one ("1 2", "1-2") is refused rather than guessed at.
+std::variant<EntryBoxes, EntryBoxError> readEntryBoxes(const std::array<std::string, 8>& typed,
+                                                       std::array<std::string, 8>& filled) {
+    EntryBoxes boxes;
+    std::array<float, 8> value{};
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        boxes.zeroFilled[i] = leadingNumber(typed[i]) == 0;
+        if (boxes.zeroFilled[i]) {
+            filled[i] = "0";  // and "0" reads as 0
+            continue;
+        }
+        filled[i] = typed[i];
+        if (i == kDollarBox) {
+            const std::optional<double> amount = strictNumber(typed[i]);
+            if (!amount) {
+                return EntryBoxError{static_cast<int>(i), typed[i]};
+            }
+            boxes.Addit = Currency::fromDouble(*amount);
+        } else {
+            const std::optional<float> number = strictSingle(typed[i]);
+            if (!number) {
+                return EntryBoxError{static_cast<int>(i), typed[i]};
+            }
+            value[i] = *number;
+        }
+    }
+    boxes.StrHrs = value[0];
+    boxes.StrHrs2 = value[1];
+    boxes.OtVar = value[2];
+    boxes.OtHrs = value[3];
+    boxes.Avas = value[4];
+    boxes.VacDys = value[5];
+    boxes.TipsHrs = value[7];
+    return boxes;
 }
 
 // An exemption count as a table index, or nullopt outside 0 to 9.
@@ -42,6 +91,102 @@ std::optional<std::size_t> exemptionIndex(double count) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(k);
+}
+
+// The federal (weekly), state and city allowances for the employee's statuses and counts. A
+// status other than "Single"/"Married" or a count outside 0 to 9 keeps the one last picked.
+void pickAllowances(const PayInput& in, PayCarryOver& carry) {
+    const PayEmployee& e = in.employee;
+    if (isSingle(e.FedStatus) || isMarried(e.FedStatus)) {
+        if (const auto k = exemptionIndex(leadingNumber(e.FedExemptions))) {
+            carry.FedAllowAmt = in.federal.FedAllow[*k + (isSingle(e.FedStatus) ? 0 : 10)];
+        }
+    }
+    if (e.StateExemptions >= 0 && e.StateExemptions <= 9) {
+        const auto k = static_cast<std::size_t>(e.StateExemptions);
+        if (isSingle(e.StateStatus)) {
+            carry.StateExpAmt = in.state.StateSgExp[k];
+            carry.CityExpAmt = in.city.CitySgExp[k];
+        } else if (isMarried(e.StateStatus)) {
+            carry.StateExpAmt = in.state.StateMarExp[k];
+            carry.CityExpAmt = in.city.CityMarExp[k];
+        }
+    }
+}
+
+// Whether a special state with a formula of its own is checked; otherwise the dispatch has
+// nothing to run ("Arizona" uses the operator's table) and its input need not be built.
+bool formulaStateChecked(const StateSettings& s) {
+    return s.StateLouis != 0 || s.StateIowa != 0 || s.StateMissouri != 0 || s.StateMass != 0 ||
+           s.StateOregon != 0 || s.StateUtah != 0 || s.StateAlabama != 0 || s.StateKentucky != 0 ||
+           s.StateWiscon != 0 || s.StateWisconApril != 0 || s.StateNC != 0;
+}
+
+// State withholding: the checked special state's formula (which may change the allowance and
+// check "Round State"), else the operator's bracket table.
+void withholdState(const PayInput& in, PayResult& r, PayCarryOver& carry) {
+    const PayEmployee& e = in.employee;
+    r.RoundState = in.state.RoundState;
+    if (formulaStateChecked(in.state)) {
+        StateFormulaInput formula =
+            stateFormulaInput(r, e, in.state, carry.StateExpAmt, in.TotSS, in.TotMedi);
+        formula.louisianaPrior = in.louisianaPrior;
+        if (const std::optional<StateFormulaResult> special = specialStateTax(formula)) {
+            r.StateTax = static_cast<float>(special->StateTax);
+            if (special->StateExpAmt) {
+                carry.StateExpAmt = *special->StateExpAmt;
+            }
+            if (special->checkRoundState) {
+                r.RoundState = 1;
+            }
+            return;
+        }
+    }
+    const StateByTableResult byTable =
+        StateByTable(in.state, isSingle(e.StateStatus), e.frequency, r.TaxableWage,
+                     carry.StateExpAmt, r.CafeStateAmt);
+    r.StateWage = byTable.StateWage;
+    r.StateTax = byTable.StateTax;
+}
+
+// GetSDI_SUI on this period's gross, with the state's rates, bases and "Use Base" boxes and
+// the adjustment and California-allowance box texts.
+SdiSuiResult insurance(const PayInput& in, float GrossPay) {
+    SdiSuiInput insurance;
+    insurance.TotGross = in.TotGross;
+    insurance.GrossPay = GrossPay;
+    insurance.SDIpercent = in.state.SDIpercent;
+    insurance.SUIpercent = in.state.SUIpercent;
+    insurance.SDIwageBase = in.state.SDIwageBase;
+    insurance.SUIwageBase = in.state.SUIwageBase;
+    insurance.SDIuseBase = in.state.SDIuseBase;
+    insurance.SUIuseBase = in.state.SUIuseBase;
+    insurance.txtStateAdj = in.txtStateAdj;
+    insurance.txtCalAllow = in.txtCalAllow;
+    return GetSDI_SUI(insurance);
+}
+
+// The main window's result area. Every figure is final by now and the texts depend on nothing
+// else, so the whole area is written at the end: the gross (only when the taxable wage is not
+// 0), rows 0 to 10 and the SDI, SUI and cafeteria labels, then the totals.
+void showResultArea(PayResult& r) {
+    if (r.TaxableWage != 0) {
+        r.Label13 = format(r.GrossPay, kTotalFormat);
+    }
+    const std::array<float, 11> rows = {r.FedTax,     r.SocSecTax, r.MediTax, r.StateTax,
+                                        r.CityTax,    r.MuniAmt,   r.BondAmt, r.DuesAmt,
+                                        r.PensionAmt, r.HealthAmt, r.KplanAmt};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        r.lbTaxDed[i] = format(rows[i], kRowFormat);
+    }
+    r.lbSDI = format(r.SDIAmt, kRowFormat);
+    r.lbSUI = format(r.SUIAmt, kRowFormat);
+    r.lbCafe = format(r.CafeThisPay, kRowFormat);
+    r.lbTaxes = format(r.TaxDeduct, kTotalFormat);
+    r.lbDeduct = format(r.TotDeduct, kTotalFormat);
+    r.lbNet = format(r.NetPay, kTotalFormat);
+    r.lbOverT = format(r.TotalOt, kTotalFormat);
+    r.lbTips = format(r.TotalTips, kTotalFormat);
 }
 
 }  // namespace
@@ -68,119 +213,64 @@ StateFormulaInput stateFormulaInput(const PayResult& r, const PayEmployee& e,
 }
 
 PayOutcome Calcu_late(const PayInput& in) {
+    // Loading the federal table and the city and state settings (which re-reads the employee's
+    // files) is the caller's, before this call: `in` carries what it loaded.
     const PayEmployee& e = in.employee;
-    const PayFrequency frequency = e.frequency;
-    // Built in place and returned by name: the result holds some thirty strings.
+    // Built in place and returned by name: the result holds some thirty strings. Every result
+    // starts at 0 and every figure of the result area empty.
     PayOutcome outcome{std::in_place_type<PayResult>};
     PayResult& r = std::get<PayResult>(outcome);
     PayCarryOver carry = in.carry;
 
-    // 1. Reset: every result starts at 0, the figures empty; the cafeteria amount of the period.
+    // The period's cafeteria amount, and the pay rate: rate 1, or 7.50 without one.
     r.CafeThisPay = e.CafeAmt;
-
-    // 2, 3. Loading the federal table and the city and state settings (which re-reads the
-    // employee's files) is done by the caller before this call: `in` carries what it loaded.
-    // 4. The result rows start empty.
-
-    // 5.
     r.PayRate = e.HourRate != 0 ? e.HourRate : kDefaultRate;
     const float PayRate = r.PayRate;
 
-    // 6. Zero-fill, then read every box as a whole number text. A box that starts with a
-    // number but does not hold one ("1 2", "1-2") is refused rather than guessed at.
-    std::array<float, 8> box{};
-    std::array<bool, 8> zeroFilled{};
-    Currency Addit;
-    for (std::size_t i = 0; i < box.size(); ++i) {
-        std::string& text = r.txtAmountFilled[i];
-        const std::string& typed = in.txtAmount[i];
-        zeroFilled[i] = leadingNumber(typed) == 0;
-        text = zeroFilled[i] ? std::string(1, '0') : typed;
-        if (zeroFilled[i]) {
-            continue;  // "0" reads as 0
-        }
-        if (i == 6) {
-            const std::optional<double> value = strictNumber(text);
-            if (!value) {
-                outcome = EntryBoxError{static_cast<int>(i), text};
-                return outcome;
-            }
-            Addit = Currency::fromDouble(*value);
-        } else {
-            const std::optional<float> value = strictSingle(text);
-            if (!value) {
-                outcome = EntryBoxError{static_cast<int>(i), text};
-                return outcome;
-            }
-            box[i] = *value;
-        }
+    // The entry boxes.
+    auto boxesRead = readEntryBoxes(in.txtAmount, r.txtAmountFilled);
+    if (auto* error = std::get_if<EntryBoxError>(&boxesRead)) {
+        outcome = std::move(*error);
+        return outcome;
     }
-    const float StrHrs = box[0];
-    const float StrHrs2 = box[1];
-    float OtVar = box[2];
-    const float OtHrs = box[3];
-    const float Avas = box[4];
-    const float VacDys = box[5];
-    const float TipsHrs = box[7];
+    const EntryBoxes& box = std::get<EntryBoxes>(boxesRead);
 
-    // 7. Federal allowance; another status or count keeps the last one picked.
-    if (isSingle(e.FedStatus) || isMarried(e.FedStatus)) {
-        if (const auto k = exemptionIndex(leadingNumber(e.FedExemptions))) {
-            carry.FedAllowAmt = in.federal.FedAllow[*k + (isSingle(e.FedStatus) ? 0 : 10)];
-        }
-    }
+    pickAllowances(in, carry);
 
-    // 8. State and city allowances, likewise.
-    if (e.StateExemptions >= 0 && e.StateExemptions <= 9) {
-        const auto k = static_cast<std::size_t>(e.StateExemptions);
-        if (isSingle(e.StateStatus)) {
-            carry.StateExpAmt = in.state.StateSgExp[k];
-            carry.CityExpAmt = in.city.CitySgExp[k];
-        } else if (isMarried(e.StateStatus)) {
-            carry.StateExpAmt = in.state.StateMarExp[k];
-            carry.CityExpAmt = in.city.CityMarExp[k];
-        }
-    }
+    // The "O.T." box counts twice unless "(1X)" is selected.
+    const float OtVar = in.opt1x ? box.OtVar : box.OtVar * 2.0f;
 
-    // 9.
-    if (!in.opt1x) {
-        OtVar = OtVar * 2.0f;
-    }
+    // Straight pay, tips and overtime, as shown beside the result area.
+    r.StraightPay1 = box.StrHrs * PayRate;
+    r.StraightPay2 = e.HourRate2 * box.StrHrs2;
+    r.TipsPay = e.TipsRate * box.TipsHrs;
+    r.TotalOt = box.OtHrs * 1.5f * PayRate + OtVar * PayRate;
+    r.TotalTips = e.TipsRate * box.TipsHrs;
 
-    // 10.
-    r.StraightPay1 = StrHrs * PayRate;
-    r.StraightPay2 = e.HourRate2 * StrHrs2;
-    r.TipsPay = e.TipsRate * TipsHrs;
-    r.TotalOt = OtHrs * 1.5f * PayRate + OtVar * PayRate;
-    r.TotalTips = e.TipsRate * TipsHrs;
-
-    // 11. Gross pay: five terms, each converted to currency, summed as currency. The hour
-    // terms of (a) are summed in extended precision first.
-    const Extended hours = Extended{e.HourRate2} * StrHrs2 + Extended{StrHrs} * PayRate +
-                           Extended{OtHrs} * 1.5L * PayRate + Extended{Avas} * PayRate;
+    // Gross pay: five terms, each converted to currency, summed as currency. The hour terms
+    // (straight 2 and 1, time and a half, holiday) are summed in extended precision first.
+    const Extended hours = Extended{e.HourRate2} * box.StrHrs2 + Extended{box.StrHrs} * PayRate +
+                           Extended{box.OtHrs} * 1.5L * PayRate + Extended{box.Avas} * PayRate;
     const Currency gross =
-        Currency::fromExtended(hours) + Addit + Currency::fromSingle(OtVar * PayRate) +
-        Currency::fromSingle(PayRate * VacDys) + Currency::fromSingle(e.TipsRate * TipsHrs);
+        Currency::fromExtended(hours) + box.Addit + Currency::fromSingle(OtVar * PayRate) +
+        Currency::fromSingle(PayRate * box.VacDys) + Currency::fromSingle(e.TipsRate * box.TipsHrs);
     r.GrossPay = gross.toSingle();
 
-    // 12 to 14.
+    // K plan, pension and the taxable wage that the state and local computations start from.
     r.KplanAmt = e.KplanPercent != 0 ? e.KplanValue * 0.01f * r.GrossPay : e.KplanValue;
     r.PensionAmt = e.PensionPct * 0.01f * r.GrossPay;
     r.TaxableWage = r.GrossPay - e.HealthAmt - r.KplanAmt;
 
-    // 15, 16. The table holds weekly allowances.
-    r.FedAllowAmt = carry.FedAllowAmt;
-    if (frequency.biWeekly) {
-        r.FedAllowAmt = r.FedAllowAmt * 2.0f;
-    }
+    // The federal wage; the table holds weekly allowances, so a bi-weekly one is doubled.
+    r.FedAllowAmt = e.frequency.biWeekly ? carry.FedAllowAmt * 2.0f : carry.FedAllowAmt;
     r.FedWage = r.TaxableWage - r.PensionAmt - r.FedAllowAmt - r.CafeThisPay;
 
-    // 17.
+    // Federal withholding (FedSingle, FedMarried).
     if (e.FedExempt == 0) {
-        r.FedTax = FedWithholding(in.federal, isSingle(e.FedStatus), frequency, r.FedWage);
+        r.FedTax = FedWithholding(in.federal, isSingle(e.FedStatus), e.frequency, r.FedWage);
     }
 
-    // 18 to 20.
+    // Social Security (GetSocSec) and Medicare, unless exempt from both.
     const bool selfEmployed = e.SelfEmployed != 0;
     r.SocSecTax =
         GetSocSec(r.GrossPay, r.CafeThisPay, e.HealthAmt, selfEmployed, in.TotGross).SocSecTax;
@@ -190,58 +280,24 @@ PayOutcome Calcu_late(const PayInput& in) {
         r.SocSecTax = 0;
     }
 
-    // 21.
+    // The cafeteria amount that lowers the state wage ("Deduct State").
     r.CafeStateAmt = e.CafeDeductState != 0 ? r.CafeThisPay : 0.0f;
 
-    // 22. State: the checked special state's formula, else the bracket table.
-    r.RoundState = in.state.RoundState;
-    std::optional<StateFormulaResult> special;
-    if (formulaStateChecked(in.state)) {
-        StateFormulaInput formula =
-            stateFormulaInput(r, e, in.state, carry.StateExpAmt, in.TotSS, in.TotMedi);
-        formula.louisianaPrior = in.louisianaPrior;
-        special = specialStateTax(formula);
-    }
-    if (special) {
-        r.StateTax = static_cast<float>(special->StateTax);
-        if (special->StateExpAmt) {
-            carry.StateExpAmt = *special->StateExpAmt;
-        }
-        if (special->checkRoundState) {
-            r.RoundState = 1;
-        }
-    } else {
-        const StateByTableResult byTable =
-            StateByTable(in.state, isSingle(e.StateStatus), frequency, r.TaxableWage,
-                         carry.StateExpAmt, r.CafeStateAmt);
-        r.StateWage = byTable.StateWage;
-        r.StateTax = byTable.StateTax;
-    }
+    withholdState(in, r, carry);
 
-    // 23. Filling the state dialog's blank rate, base, adjustment and allowance boxes with "0"
-    // is the caller's; an empty box reads as 0 here anyway.
+    // Filling the state dialog's blank rate, base, adjustment and allowance boxes with "0"
+    // (ZeroBlankStateBoxes) is the caller's; an empty box reads as 0 here anyway.
 
-    // 24.
+    // City or non-city withholding (CityByTable).
     const CityByTableResult byCity =
-        CityByTable(in.city, in.nonCity, isSingle(e.StateStatus), e.NonCityRes != 0, frequency,
+        CityByTable(in.city, in.nonCity, isSingle(e.StateStatus), e.NonCityRes != 0, e.frequency,
                     r.TaxableWage, carry.CityExpAmt);
     r.CityWage = byCity.CityWage;
     r.CityTax = byCity.CityTax;
     carry.CityExpAmt = byCity.CityExpAmt;
 
-    // 25.
-    SdiSuiInput insurance;
-    insurance.TotGross = in.TotGross;
-    insurance.GrossPay = r.GrossPay;
-    insurance.SDIpercent = in.state.SDIpercent;
-    insurance.SUIpercent = in.state.SUIpercent;
-    insurance.SDIwageBase = in.state.SDIwageBase;
-    insurance.SUIwageBase = in.state.SUIwageBase;
-    insurance.SDIuseBase = in.state.SDIuseBase;
-    insurance.SUIuseBase = in.state.SUIuseBase;
-    insurance.txtStateAdj = in.txtStateAdj;
-    insurance.txtCalAllow = in.txtCalAllow;
-    const SdiSuiResult sdiSui = GetSDI_SUI(insurance);
+    // SDI and SUI; the adjustment and California allowance come from their boxes.
+    const SdiSuiResult sdiSui = insurance(in, r.GrossPay);
     r.StateAdj = sdiSui.StateAdj;
     r.CalAllow = sdiSui.CalAllow;
     r.SDIYtdAfter = sdiSui.SDIYtdAfter;
@@ -249,12 +305,8 @@ PayOutcome Calcu_late(const PayInput& in) {
     r.SDIAmt = sdiSui.SDIAmt;
     r.SUIAmt = sdiSui.SUIAmt;
 
-    // 26.
-    if (r.TaxableWage != 0) {
-        r.Label13 = format(r.GrossPay, kTotalFormat);
-    }
-
-    // 27, 28.
+    // The additional federal withholding, then every amount to cents. The profile keeps the
+    // rounded municipal, bond, dues and health amounts.
     r.FedTax = e.FedAddWithhold + r.FedTax;
     r.FedTax = roundedToCents(r.FedTax);
     r.SocSecTax = roundedToCents(r.SocSecTax);
@@ -270,12 +322,12 @@ PayOutcome Calcu_late(const PayInput& in) {
     r.SUIAmt = roundedToCents(r.SUIAmt);
     r.CafeThisPay = roundedToCents(r.CafeThisPay);
 
-    // 29. The additional withholding goes too.
+    // "Federal Tax Exempt" drops the additional withholding too.
     if (e.FedExempt != 0) {
         r.FedTax = 0;
     }
 
-    // 30 to 32.
+    // The state adjustment, to cents; "Round State" to the even dollar; never below 0.
     r.StateTax = roundedToCents(r.StateTax + r.StateAdj);
     if (r.RoundState != 0) {
         r.StateTax = roundedToWholeHalfEven(r.StateTax);
@@ -284,40 +336,26 @@ PayOutcome Calcu_late(const PayInput& in) {
         r.StateTax = 0;
     }
 
-    // 33.
-    const std::array<float, 11> rows = {r.FedTax,     r.SocSecTax, r.MediTax, r.StateTax,
-                                        r.CityTax,    r.MuniAmt,   r.BondAmt, r.DuesAmt,
-                                        r.PensionAmt, r.HealthAmt, r.KplanAmt};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        r.lbTaxDed[i] = format(rows[i], kRowFormat);
-    }
-    r.lbSDI = format(r.SDIAmt, kRowFormat);
-    r.lbSUI = format(r.SUIAmt, kRowFormat);
-    r.lbCafe = format(r.CafeThisPay, kRowFormat);
-
-    // 34 to 36. Tips are in the gross and in every tax base, and were paid out already.
+    // Taxes, deductions and net pay. Tips are in the gross and in every tax base, and were paid
+    // out already.
     r.TaxDeduct = r.FedTax + r.StateTax + r.SDIAmt + r.SUIAmt + r.CityTax + r.MediTax + r.SocSecTax;
     r.TotDeduct =
         r.BondAmt + r.MuniAmt + r.HealthAmt + r.DuesAmt + r.KplanAmt + r.PensionAmt + r.CafeThisPay;
     r.NetPay = r.GrossPay - (r.TotDeduct + r.TaxDeduct) - r.TipsPay;
 
-    // 37.
-    r.lbTaxes = format(r.TaxDeduct, kTotalFormat);
-    r.lbDeduct = format(r.TotDeduct, kTotalFormat);
-    r.lbNet = format(r.NetPay, kTotalFormat);
-    r.lbOverT = format(r.TotalOt, kTotalFormat);
-    r.lbTips = format(r.TotalTips, kTotalFormat);
+    showResultArea(r);
 
-    // 38. CleartxtBox: only the amounts actually entered stay visible. A box reads as 0 exactly
-    // when step 6 put "0" into it: any other text there has a leading number that is not 0.
+    // CleartxtBox: only the amounts actually entered stay visible. A box reads as 0 exactly
+    // when the zero-fill put "0" into it: any other text there has a leading number that is
+    // not 0.
     for (std::size_t i = 0; i < r.txtAmount.size(); ++i) {
-        if (!zeroFilled[i]) {
+        if (!box.zeroFilled[i]) {
             r.txtAmount[i] = r.txtAmountFilled[i];
         }
     }
 
-    // 39 to 41. Zeroing the federal table, saving the employee's files and unloading the city
-    // and state dialogs are the caller's.
+    // Zeroing the federal table, saving the employee's files and unloading the city and state
+    // dialogs are the caller's.
     r.carry = carry;
     return outcome;
 }
