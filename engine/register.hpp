@@ -1,5 +1,5 @@
 // The year-to-date register: 53 row slots (weekly uses all, bi-weekly rows 0 to 26) and the
-// totals the printouts and the next calculation read.
+// totals the printouts and the next calculation read. Records compare whole, field by field.
 #pragma once
 
 #include <array>
@@ -15,6 +15,8 @@ struct RegisterRow {
     float Muni = 0, Bond = 0, Dues = 0, Pen = 0, Misc = 0, Kplan = 0;
     float Tips = 0, OT = 0, Net = 0, Gross = 0;
     float Sdi = 0, Sui = 0, Cafe = 0;  // hidden columns
+
+    friend bool operator==(const RegisterRow&, const RegisterRow&) = default;
 };
 
 struct RegisterTotals {
@@ -22,6 +24,8 @@ struct RegisterTotals {
     float TotMuni = 0, TotBond = 0, TotDues = 0, TotPen = 0, TotMisc = 0, TotKplan = 0;
     Currency TotOT, TotTips, TotGross, TotNet;
     float TotSdi = 0, TotSui = 0, TotCafe = 0;  // never stored in the register file
+
+    friend bool operator==(const RegisterTotals&, const RegisterTotals&) = default;
 };
 
 inline constexpr int kRegisterSlots = 53;
@@ -31,6 +35,8 @@ inline constexpr int kBiWeeklyRows = 27;
 struct Register {
     std::array<RegisterRow, kRegisterSlots> rows{};
     RegisterTotals totals;
+
+    friend bool operator==(const Register&, const Register&) = default;
 };
 
 // Recomputes the totals from the used rows (53 weekly, 27 bi-weekly): the eleven tax and

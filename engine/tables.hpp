@@ -1,6 +1,8 @@
 // The tax tables the calculation reads: the federal table, the state settings, the city and
 // non-city settings, and the pay frequency that picks a table's weekly or bi-weekly figures.
-// Plain data; the files that keep them are read and written in records/.
+// Plain data; the files that keep them are read and written in records/. Records compare
+// whole, field by field with ==: a float field that holds NaN makes its record unequal even to
+// itself, and -0 equals 0.
 #pragma once
 
 #include <array>
@@ -14,6 +16,8 @@ namespace quillon {
 struct PayFrequency {
     bool weekly = false;
     bool biWeekly = false;
+
+    friend bool operator==(const PayFrequency&, const PayFrequency&) = default;
 };
 
 // One bracket of a federal set. Bracket 1 has no Base; bracket 8 has no NotOver.
@@ -23,6 +27,8 @@ struct FedBracket {
     float ExcessOver = 0;
     float Rate = 0;
     float Base = 0;
+
+    friend bool operator==(const FedBracket&, const FedBracket&) = default;
 };
 
 enum class FedSet { SingleBiWeekly = 0, SingleWeekly = 1, MarriedBiWeekly = 2, MarriedWeekly = 3 };
@@ -37,6 +43,8 @@ struct FederalTable {
         return sets[static_cast<int>(s)];
     }
     [[nodiscard]] std::array<FedBracket, 8>& set(FedSet s) { return sets[static_cast<int>(s)]; }
+
+    friend bool operator==(const FederalTable&, const FederalTable&) = default;
 };
 
 // State settings of the open employee, bi-weekly figures. Each column has 11 elements of which
@@ -58,6 +66,8 @@ struct StateSettings {
     std::int16_t StateAriz = 0, StateLouis = 0, StateIowa = 0, StateMissouri = 0, StateMass = 0,
                  StateOregon = 0, StateUtah = 0, StateAlabama = 0, StateKentucky = 0,
                  StateWiscon = 0, StateWisconApril = 0, StateNC = 0;
+
+    friend bool operator==(const StateSettings&, const StateSettings&) = default;
 };
 
 // City (local) settings, bi-weekly figures; rows 0 to 9.
@@ -67,6 +77,8 @@ struct CitySettings {
     Column CityMinBM{}, CityAmtBM{}, CityPerBM{};
     Column CitySgExp{}, CityMarExp{};
     std::int16_t NoLocalTax = 0;
+
+    friend bool operator==(const CitySettings&, const CitySettings&) = default;
 };
 
 // Non-city resident settings; rows 0 to 7, a bi-weekly and a weekly table, one rate.
@@ -74,6 +86,8 @@ struct NonCitySettings {
     using Column = std::array<float, 8>;
     Column NonMinBi{}, NonExpBi{}, NonMinWk{}, NonExpWk{};
     float NonPer = 0;
+
+    friend bool operator==(const NonCitySettings&, const NonCitySettings&) = default;
 };
 
 // A minimum range that marks a table row as not used.

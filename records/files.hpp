@@ -64,6 +64,8 @@ struct VacationRecord {
     float VacBal = 0, VacStart = 0, HolBal = 0, HolStart = 0, SickBal = 0, SickStart = 0;
     std::array<float, 20> VacTaken{}, HolTaken{}, SickTaken{};
     std::array<std::string, 20> VacDate{}, HolDate{}, SickDate{};
+
+    friend bool operator==(const VacationRecord&, const VacationRecord&) = default;
 };
 ReadResult readVacationFile(const std::filesystem::path& file, VacationRecord& v);
 WriteResult writeVacationFile(const std::filesystem::path& file, const VacationRecord& v);
@@ -76,6 +78,8 @@ WriteResult writeRegisterFile(const std::filesystem::path& file, const Register&
 // Company heading "Header.sav" (1 line).
 struct CompanyHeading {
     std::string HeadCompany, HeadAddress, HeadZip, HeadId;
+
+    friend bool operator==(const CompanyHeading&, const CompanyHeading&) = default;
 };
 ReadResult readHeadingFile(const std::filesystem::path& file, CompanyHeading& h);
 WriteResult writeHeadingFile(const std::filesystem::path& file, const CompanyHeading& h);
@@ -86,6 +90,8 @@ struct SavedPeriod {
     std::array<float, 8> entries{};
     std::array<float, 11> rows{};
     float sdi = 0, sui = 0, cafe = 0, gross = 0, taxes = 0, deductions = 0, net = 0;
+
+    friend bool operator==(const SavedPeriod&, const SavedPeriod&) = default;
 };
 ReadResult readPeriodFile(const std::filesystem::path& file, SavedPeriod& period);
 WriteResult writePeriodFile(const std::filesystem::path& file, const SavedPeriod& period);

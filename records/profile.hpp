@@ -40,6 +40,9 @@ struct Profile {
     bool SpareBool1 = false, SpareBool2 = false, SpareBool3 = false;
     std::string SpareStr1, SpareStr2;
     std::int16_t SpareInt1 = 0, SpareInt2 = 0;
+
+    // Field by field: a NaN, also one held in a SpareVar, makes the profile unequal to itself.
+    friend bool operator==(const Profile&, const Profile&) = default;
 };
 
 }  // namespace quillon
