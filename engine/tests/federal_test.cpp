@@ -68,6 +68,21 @@ struct Withholding {
     const char* shown;  // the tax rounded to cents, as the result row shows it
 };
 
+// Each case's withholding on the 2016 table, the allowance taken off the wage first, as the
+// result row shows it.
+template <std::size_t N>
+void expectShown(const Withholding (&cases)[N]) {
+    const FederalTable table = testing::federal2016();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const float allowance =
+            table.FedAllow[static_cast<std::size_t>(c.exemptions + (c.single ? 0 : 10))] *
+            (c.frequency.biWeekly ? 2.0f : 1.0f);
+        const float tax = FedWithholding(table, c.single, c.frequency, c.wage - allowance);
+        EXPECT_EQ(format(tax, "#,###.00"), c.shown);
+    }
+}
+
 TEST(FedWithholding, Table2016ByHand) {
     static const Withholding cases[] = {
         // 800 - 155.80 = 644.20; 17.90 + 15% x (644.20 - 222) = 81.23
@@ -93,15 +108,24 @@ TEST(FedWithholding, Table2016ByHand) {
         // neither frequency: nothing computed
         {"no frequency", true, PayFrequency{}, 800, 0, ".00"},
     };
-    const FederalTable table = testing::federal2016();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const float allowance =
-            table.FedAllow[static_cast<std::size_t>(c.exemptions + (c.single ? 0 : 10))] *
-            (c.frequency.biWeekly ? 2.0f : 1.0f);
-        const float tax = FedWithholding(table, c.single, c.frequency, c.wage - allowance);
-        EXPECT_EQ(format(tax, "#,###.00"), c.shown);
-    }
+    expectShown(cases);
+}
+
+// The brackets are worked in extended precision on the Single inputs, and here that decides
+// the cent shown: computed in single precision, every row shows one cent off (checked by
+// switching FedByBrackets to float: all four rows fail).
+TEST(FedWithholding, ExtendedPrecisionDecidesTheCent) {
+    static const Withholding cases[] = {
+        // 35.60 + 15% x (515.10 - 443) = 46.415, half a cent up; single precision 46.41
+        {"single bi-weekly", true, kBiWeekly, 515.10f, 0, "46.42"},
+        // 890.02 + 33% x (3758.53 - 3700) = 909.3349; single precision lands above 909.335
+        {"single weekly", true, kWeekly, 3758.53f, 0, "909.33"},
+        // 71.30 + 15% x (1173.70 - 1042) = 91.055, half a cent up; single precision 91.05
+        {"married bi-weekly", false, kBiWeekly, 1173.70f, 0, "91.06"},
+        // 35.70 + 15% x (739.10 - 521) = 68.415, half a cent up; single precision 68.41
+        {"married weekly", false, kWeekly, 739.10f, 0, "68.42"},
+    };
+    expectShown(cases);
 }
 
 TEST(FedSetFor, BiWeeklyFirstThenWeekly) {

@@ -85,6 +85,19 @@ TEST(CalculateSpecialStates, UtahTopRowDropsTheCredit) {
     EXPECT_EQ(r.carry.StateExpAmt, 10.0f);
 }
 
+// Iowa through the whole calculation: x = the gross of 1681.25 (no federal tax, no standard
+// deduction, no credit); 82.78 + 0.0792 x 181.25 = 97.135 shows as 97.14. Iowa's formula in
+// single precision shows 97.13 (checked by switching GetIowa to float).
+TEST(CalculateSpecialStates, IowaKeepsItsDoublePrecisionToTheCentShown) {
+    PayInput in = biWeeklyThousand();
+    in.employee.FedExempt = 1;
+    in.txtAmount = {"", "", "", "", "", "", "1681.25", ""};
+    in.state.StateIowa = 1;
+    in.state.StateSgExp.fill(0);
+    in.state.StateMarExp.fill(0);
+    EXPECT_EQ(calculate(in).lbTaxDed[3], "97.14");
+}
+
 // Arizona has no formula: the operator's table (here New York's) is applied.
 // 1000 - 284.60 = 715.40: (715.40 - 533) x 5.9% + 23 = 33.7616
 TEST(CalculateSpecialStates, ArizonaUsesTheTable) {

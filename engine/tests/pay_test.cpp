@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "engine/tests/pay_inputs.hpp"
@@ -150,6 +151,36 @@ TEST(Calculate, OvertimeBoxCountsTwiceUnlessOneX) {
         const PayResult r = calculate(in);
         EXPECT_EQ(r.TotalOt, c.TotalOt);
         EXPECT_EQ(r.GrossPay, c.TotalOt);
+    }
+}
+
+struct HourTerms {
+    float HourRate, HourRate2;
+    std::array<std::string, 8> boxes;
+    const char* gross;
+};
+
+// The hour terms of the gross (straight hours 2 and 1, time and a half, holiday) are summed in
+// extended precision before they become currency. At these half cents that decides the gross
+// shown: summed in single precision, each row shows one cent less (checked by switching the
+// sum to float).
+TEST(Calculate, HourTermsOfTheGrossAreSummedInExtendedPrecision) {
+    static const HourTerms cases[] = {
+        // 40 x 15.23 + 5 x 1.5 x 15.23 = 609.20 + 114.225 = 723.425
+        {15.23f, 0, {"40", "", "", "5", "", "", "", ""}, "$723.43"},
+        // 40 x 19.46 + 0.5 x 1.5 x 19.46 = 778.40 + 14.595 = 792.995
+        {19.46f, 0, {"40", "", "", "0.5", "", "", "", ""}, "$793.00"},
+        // 4 x 18 + 32 x 13.23 + 1 x 1.5 x 13.23 + 8 x 13.23 = 72 + 423.36 + 19.845 + 105.84
+        // = 621.045
+        {13.23f, 18, {"32", "4", "", "1", "8", "", "", ""}, "$621.05"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gross);
+        PayInput in = untaxedInput();
+        in.employee.HourRate = c.HourRate;
+        in.employee.HourRate2 = c.HourRate2;
+        in.txtAmount = c.boxes;
+        EXPECT_EQ(calculate(in).Label13, c.gross);
     }
 }
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/money.hpp"
+
 namespace quillon {
 namespace {
 
@@ -215,6 +217,25 @@ TEST(Iowa, TableByFrequencyBiWeeklyElseWeekly) {
         StateFormulaInput in = input(c.frequency);  // empty allowance columns
         in.TaxableWage = c.TaxableWage;
         EXPECT_NEAR(GetIowa(in, c.n).StateTax, c.expected, kTolerance);
+    }
+}
+
+// Iowa's products are worked in double precision and the tax kept as a Single, which the
+// calculation shows to cents. At these half cents that decides the cent: computed in single
+// precision, both rows show one cent less (checked by switching GetIowa to float).
+TEST(Iowa, DoublePrecisionDecidesTheCent) {
+    static const IowaCase cases[] = {
+        // x = 1681.25: 82.78 + 0.0792 x 181.25 = 97.135; single precision 97.13
+        {"bi-weekly x = 1681.25", kBiWeekly, 0, 1681.25f, 0, 0, 97.14},
+        // x = 1068.75: 41.39 + 0.0792 x 318.75 = 66.635; single precision 66.63
+        {"weekly x = 1068.75", kWeekly, 0, 1068.75f, 0, 0, 66.64},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StateFormulaInput in = input(c.frequency);  // no standard deduction, no credit
+        in.TaxableWage = c.TaxableWage;
+        const float tax = static_cast<float>(GetIowa(in, c.n).StateTax);
+        EXPECT_EQ(format(tax, "#,###.00"), format(c.expected, "#,###.00"));
     }
 }
 
