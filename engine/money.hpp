@@ -4,6 +4,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +13,13 @@ namespace quillon {
 
 // Amounts are single-precision dollars unless a step asks for more.
 using Single = float;
-// Extended precision, for the steps that ask for it.
+// Extended precision, for the steps that ask for it: the 80-bit long double of x86-64. The
+// configure step refuses any other platform; this is the backstop for a build it did not see
+// (flags changed afterwards, another build system).
 using Extended = long double;
+static_assert(std::numeric_limits<Extended>::digits == 64,
+              "Quillon 2016 needs the x86-64 extended long double (a 64-bit significand); "
+              "see the README, \"Platforms\"");
 
 // How a value is rounded where a cent (or a whole dollar) is decided.
 //   HalfEven:         2.5 -> 2, 3.5 -> 4, -2.5 -> -2
