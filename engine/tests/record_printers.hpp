@@ -70,7 +70,7 @@ class FieldPrinter {
             fraction.insert(0, 4 - fraction.size(), '0');
             os_ << (units < 0 ? "-" : "") << magnitude / 10000 << '.' << fraction << " (currency)";
         } else if constexpr (IsStdVariant<T>::value) {
-            std::visit([this](const auto& held) { print(held); }, value);
+            std::visit([this](const auto& held) { this->print(held); }, value);
         } else if constexpr (IsStdArray<T>::value) {
             os_ << '{';
             for (std::size_t i = 0; i < value.size(); ++i) {
