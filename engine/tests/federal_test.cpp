@@ -76,7 +76,7 @@ void expectShown(const Withholding (&cases)[N]) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const float allowance =
-            table.FedAllow[static_cast<std::size_t>(c.exemptions + (c.single ? 0 : 10))] *
+            table.FedAllow[static_cast<std::size_t>(c.exemptions) + (c.single ? 0u : 10u)] *
             (c.frequency.biWeekly ? 2.0f : 1.0f);
         const float tax = FedWithholding(table, c.single, c.frequency, c.wage - allowance);
         EXPECT_EQ(format(tax, "#,###.00"), c.shown);
