@@ -240,7 +240,7 @@ PayOutcome Calcu_late(const PayInput& in) {
     // The "O.T." box counts twice unless "(1X)" is selected.
     const float OtVar = in.opt1x ? box.OtVar : box.OtVar * 2.0f;
 
-    // Straight pay, tips and overtime, as shown beside the result area.
+    // Straight pay, tips and the overtime total.
     r.StraightPay1 = box.StrHrs * PayRate;
     r.StraightPay2 = e.HourRate2 * box.StrHrs2;
     r.TipsPay = e.TipsRate * box.TipsHrs;
@@ -307,8 +307,7 @@ PayOutcome Calcu_late(const PayInput& in) {
 
     // The additional federal withholding, then every amount to cents. The profile keeps the
     // rounded municipal, bond, dues and health amounts.
-    r.FedTax = e.FedAddWithhold + r.FedTax;
-    r.FedTax = roundedToCents(r.FedTax);
+    r.FedTax = roundedToCents(e.FedAddWithhold + r.FedTax);
     r.SocSecTax = roundedToCents(r.SocSecTax);
     r.MediTax = roundedToCents(r.MediTax);
     r.CityTax = roundedToCents(r.CityTax);
