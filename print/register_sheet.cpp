@@ -238,6 +238,9 @@ void setUpPage(lxw_worksheet* ws) {
 }
 
 std::string failure(const std::filesystem::path& file, std::string_view reason) {
+    while (reason.ends_with('.')) {
+        reason.remove_suffix(1);
+    }
     return "The spreadsheet " + file.filename().string() +
            " could not be written: " + std::string(reason) + ".";
 }

@@ -82,6 +82,10 @@ QFont printFont(const Font& font) {
     return f;
 }
 
+QPageLayout::Orientation pageOrientation(const Page& page) {
+    return qtOrientation(page.orientation);
+}
+
 PrintFontCheck checkPrintFont() {
     // Measured at 2048 pixels to the em, where an advance in pixels is one in font units.
     QFont f = printFont(Font{});

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <filesystem>
 #include <string>
@@ -35,6 +36,10 @@ struct PrintFontCheck {
     std::optional<PrintError> problem;
 };
 [[nodiscard]] PrintFontCheck checkPrintFont();
+
+// The page's orientation as Qt names it: set it on a printer before showing a print preview of
+// the page (printPages sets it itself).
+[[nodiscard]] QPageLayout::Orientation pageOrientation(const Page& page);
 
 // Paints the pages with a painter already open on the device, each page on a sheet of its own,
 // lines from the top of the printable area down. When a line with items would run past the

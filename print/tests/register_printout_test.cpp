@@ -55,7 +55,8 @@ TEST(PrintYr, EmptyDeductionNamesLeaveTheirHeadingsEmpty) {
     RegisterPrintInput in = weeklyPrintInput();
     in.profile.DedName5 = "";
     in.profile.DedName9 = "";
-    const std::vector<Item>& headings = PrintYr(in).lines[4].items;
+    const Page page = PrintYr(in);
+    const std::vector<Item>& headings = page.lines[4].items;
     ASSERT_EQ(headings.size(), 16u);
     EXPECT_EQ(headings[6], (Item{82, ""}));
     EXPECT_EQ(headings[7], (Item{95, "Bond"}));
