@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 #include "records/fields.hpp"
 
@@ -44,7 +45,7 @@ struct DeviceFont {
 class FontCache {
   public:
     const DeviceFont& operator[](const Font& font) {
-        auto [it, added] = fonts_.try_emplace(font.pointSize);
+        auto [it, added] = fonts_.try_emplace({font.family, font.pointSize});
         if (added) {
             DeviceFont& d = it->second;
             d.font = printFont(font);
@@ -57,7 +58,7 @@ class FontCache {
     }
 
   private:
-    std::map<double, DeviceFont> fonts_;
+    std::map<std::pair<std::string, double>, DeviceFont> fonts_;
 };
 
 bool haveGuiApplication() {
