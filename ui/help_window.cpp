@@ -18,7 +18,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    resize(em * 48, em * 40);
+    resize(em * 60, em * 50);
 }
 
 }  // namespace quillon::ui

@@ -1,6 +1,6 @@
 #include "ui/save_user_dialog_view.hpp"
 
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -41,17 +41,17 @@ SaveUserDialogView::SaveUserDialogView(Session& session, SaveUserDialog& model, 
     connect(cmdNo, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdQuit, &QPushButton::clicked, this, &SaveUserDialogView::quit);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(cmdSave, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cmdNo, QDialogButtonBox::RejectRole);
-    buttons->addButton(cmdQuit, QDialogButtonBox::DestructiveRole);
-    disconnect(buttons, nullptr, this, nullptr);
+    // In the dialog's own order, whatever the desktop's button order.
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdNo);
+    buttons->addWidget(cmdQuit);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(line1);
     layout->addWidget(line2);
     layout->addWidget(txtUser_);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     txtUser_->setFocus();
 }
 
