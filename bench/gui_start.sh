@@ -3,16 +3,16 @@
 # its first painted frame, and the peak memory by then, as the median of several runs of each,
 # taken in turn. Prints both and their ratios; the goal is at most 1.5 times the bare window.
 #   usage: bench/gui_start.sh [runs]
-# Uses the display in DISPLAY; without one it starts Xvfb (installed when missing), or falls back
-# to Qt's offscreen platform.
+# Uses the platform in QT_QPA_PLATFORM or the display in DISPLAY; without either it starts Xvfb
+# (installed when missing), or falls back to Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target quillon quillon-bare-window >/dev/null
-quillon=build/release/app/quillon
-bare=build/release/bench/quillon-bare-window
+quillon=$PWD/build/release/app/quillon
+bare=$PWD/build/release/bench/quillon-bare-window
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -23,8 +23,10 @@ cleanup() {
 trap cleanup EXIT
 cp data/* "$work/"
 
-platform="the display $DISPLAY"
-if [ -z "${DISPLAY:-}" ]; then
+platform="the display ${DISPLAY:-}"
+if [ -n "${QT_QPA_PLATFORM:-}" ]; then
+    platform="Qt's $QT_QPA_PLATFORM platform"
+elif [ -z "${DISPLAY:-}" ]; then
     if ! command -v Xvfb >/dev/null; then
         if [ "$(id -u)" -eq 0 ]; then
             DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xvfb \
