@@ -2,10 +2,13 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/command_line.hpp"
+#include "session/file_menu.hpp"
 #include "session/session.hpp"
 
 namespace {
@@ -79,6 +82,22 @@ std::vector<std::pair<std::string, std::string>> resultArea(const MainWindow& w)
     return items;
 }
 
+// File > New as the windows run it, with the answers of the command line: the previous employee
+// is not saved (the tool saves nothing it was not asked to), and the name is the one given.
+class CommandLineAnswers : public Questions {
+  public:
+    explicit CommandLineAnswers(std::string name) : name_(std::move(name)) {}
+    bool askYesNo(const Message&) override { return false; }
+    std::optional<std::string> askText(const TextQuestion&) override { return name_; }
+    std::optional<std::filesystem::path> askFile(const FileQuestion&) override {
+        return std::nullopt;
+    }
+    SaveUserEnd showSaveUser(SaveUserDialog&) override { return SaveUserEnd::No; }
+
+  private:
+    std::string name_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,9 +122,10 @@ int main(int argc, char** argv) {
     printMessages(started.messages);
 
     if (line.command == CommandLine::Command::New) {
-        Outcome created = session.newEmployee(line.name);
-        printMessages(created.messages);
-        return created.ok ? 0 : 1;
+        CommandLineAnswers answers(line.name);
+        WorkflowEnd created = fileNew(session, answers);
+        printMessages(created.outcome.messages);
+        return created.outcome.ok ? 0 : 1;
     }
 
     Outcome opened = session.openEmployee(line.name);

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Makes the pictures of the windows in docs/pictures/ (the README shows main-window.png): the
+# main window after a calculation of the sample employee, at 1280x800 and at its own size, User
+# Info, the save-user dialog and the help window, drawn offscreen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j 2 --target quillon-screenshots
+QT_QPA_PLATFORM=offscreen build/dev/ui/quillon-screenshots docs/pictures

@@ -1,0 +1,53 @@
+// Everything a window shows modally goes through one Asker: message boxes, questions, the input
+// box, the file dialog and the program's own modal dialogs. The program asks with Qt's boxes
+// (DialogAsker); a test replaces it with answers given beforehand, so nothing waits for a person.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QWidget>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "session/boxes.hpp"
+#include "session/questions.hpp"
+
+namespace quillon::ui {
+
+class Asker {
+  public:
+    virtual ~Asker() = default;
+    virtual void tell(const Message& message) = 0;
+    [[nodiscard]] virtual bool askYesNo(const Message& question) = 0;
+    [[nodiscard]] virtual std::optional<std::string> askText(const TextQuestion& question) = 0;
+    [[nodiscard]] virtual std::optional<std::filesystem::path> askFile(
+        const FileQuestion& question) = 0;
+    // Shows one of the program's dialogs modally and returns its result (QDialog::DialogCode).
+    virtual int runModal(QDialog& dialog) = 0;
+
+    void tell(const Messages& messages) {
+        for (const Message& m : messages) {
+            tell(m);
+        }
+    }
+};
+
+// Qt's message boxes, input box and file dialog over the window `parent`.
+class DialogAsker : public Asker {
+  public:
+    explicit DialogAsker(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void tell(const Message& message) override;
+    bool askYesNo(const Message& question) override;
+    std::optional<std::string> askText(const TextQuestion& question) override;
+    std::optional<std::filesystem::path> askFile(const FileQuestion& question) override;
+    int runModal(QDialog& dialog) override;
+    using Asker::tell;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace quillon::ui

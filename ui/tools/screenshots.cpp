@@ -1,0 +1,106 @@
+// quillon-screenshots OUTPUT_FOLDER: pictures of the windows as an operator sees them, for the
+// README and for looking at a change. It works offscreen on a copy of the sample employee:
+// 40 straight-time hours and 2 at time and a half, week ending 12/30/2016.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <filesystem>
+#include <iostream>
+
+#include "session/file_menu.hpp"
+#include "session/session.hpp"
+#include "ui/asker.hpp"
+#include "ui/controls.hpp"
+#include "ui/help_window.hpp"
+#include "ui/main_window_view.hpp"
+#include "ui/save_user_dialog_view.hpp"
+#include "ui/tax_info_dialog_view.hpp"
+
+namespace {
+
+using namespace quillon;
+
+// Nothing is asked while the pictures are taken; a message would mean the picture is wrong.
+class NoQuestions : public ui::Asker {
+  public:
+    void tell(const Message& message) override {
+        std::cerr << "quillon-screenshots: " << message.text << '\n';
+        failed = true;
+    }
+    bool askYesNo(const Message&) override { return false; }
+    std::optional<std::string> askText(const TextQuestion&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> askFile(const FileQuestion&) override {
+        return std::nullopt;
+    }
+    int runModal(QDialog&) override { return QDialog::Rejected; }
+    using Asker::tell;
+    bool failed = false;
+};
+
+bool save(QWidget& widget, const std::filesystem::path& file) {
+    widget.show();
+    QApplication::processEvents();
+    if (!widget.grab().save(QString::fromStdString(file.string()))) {
+        std::cerr << "quillon-screenshots: cannot write " << file.string() << '\n';
+        return false;
+    }
+    std::cout << file.string() << '\n';
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: quillon-screenshots OUTPUT_FOLDER\n";
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const std::filesystem::path out = std::filesystem::absolute(argv[1]);
+    std::filesystem::create_directories(out);
+
+    QDir work(QDir::tempPath() + QStringLiteral("/quillon-screenshots"));
+    work.removeRecursively();
+    const std::filesystem::path folder = work.absolutePath().toStdString();
+    std::filesystem::create_directories(folder);
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(QUILLON_SOURCE_DIR) / "data")) {
+        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+    }
+
+    Session session(folder, folder);
+    NoQuestions asker;
+    ui::MainWindowView window(session, asker);
+    window.startUp("12/30/2016");
+    bool ok = session.openEmployee("Sample").ok;
+    session.main.txtAmount[0].text = "40";
+    session.main.txtAmount[3].text = "2";
+    window.redraw();
+    window.findChild<QPushButton*>(QStringLiteral("cmdCalc"))->click();
+
+    window.resize(1280, 800);
+    ok = save(window, out / "main-window.png") && ok;
+    window.resize(window.sizeHint());
+    ok = save(window, out / "main-window-default-size.png") && ok;
+
+    ok = session.loadTaxInfo().ok && ok;
+    {
+        ui::TaxInfoDialogView userInfo(session, asker, &window);
+        ok = save(userInfo, out / "user-info.png") && ok;
+        userInfo.hide();
+    }
+    {
+        SaveUserDialog model(session.UserFile);
+        ui::SaveUserDialogView saveUser(session, model, asker, &window);
+        ok = save(saveUser, out / "save-user.png") && ok;
+    }
+    {
+        ui::HelpWindow help(&window);
+        ok = save(help, out / "help.png") && ok;
+    }
+    work.removeRecursively();
+    return ok && !asker.failed ? 0 : 1;
+}
