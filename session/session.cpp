@@ -957,9 +957,11 @@ Outcome Session::openInPlace(const std::string& name) {
     if (!outcome.ok || !step(LoadAnnual())) {
         return outcome;
     }
-    if (!step(LoadFederalTable())) {
-        return outcome;
-    }
+    // The federal table is the program's, not the employee's: a table that cannot be read is
+    // reported here and stops the next calculation, not the opening.
+    Outcome federalLoaded = LoadFederalTable();
+    outcome.messages.insert(outcome.messages.end(), federalLoaded.messages.begin(),
+                            federalLoaded.messages.end());
     if (!step(loadStateDialog()) || !step(loadCityDialog())) {
         return outcome;
     }

@@ -138,7 +138,8 @@ class Session {
     std::string today;
 
   private:
-    // What a missing settings file leaves to the defaults: the load sequences start from them.
+    // What reading a settings file that is missing does: a load sequence starts from the
+    // defaults; "Get Default" without a default file changes nothing.
     enum class WhenMissing { StartFromDefaults, ChangeNothing };
 
     Outcome openInPlace(const std::string& name);
