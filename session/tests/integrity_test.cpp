@@ -411,6 +411,50 @@ TEST_F(Integrity, EntryBoxesTakeOnlyWhatTheKeyFilterLetsThroughAndAPayPeriodHold
     EXPECT_EQ(snapshot(dir), before);
 }
 
+// The settings dialogs refuse a number no pay period holds as they refuse text that is none:
+// the box is named and no setting changes.
+TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
+    for (const char* text : {"1000000000", "-2e9", "999999999"}) {
+        SCOPED_TRACE(text);
+        CityDialog city;
+        city.newYork();
+        city.txtCityAmtBM[6].text = text;
+        CitySettings c;
+        const auto cityBad = city.fillVar(c);
+        ASSERT_TRUE(cityBad.has_value());
+        EXPECT_EQ(cityBad->box, "txtCityAmtBM(6)");
+
+        NonCityDialog nonCity;
+        nonCity.deFault();
+        nonCity.txtNonPer.text = text;
+        NonCitySettings n;
+        const auto nonCityBad = nonCity.fillVarib(n);
+        ASSERT_TRUE(nonCityBad.has_value());
+        EXPECT_EQ(nonCityBad->box, "txtNonPer");
+
+        StateDialog state;
+        state.newYorkButton();
+        state.txtSDIwageBase.text = text;
+        StateSettings st;
+        const auto stateBad = state.fillVari(st);
+        ASSERT_TRUE(stateBad.has_value());
+        EXPECT_EQ(stateBad->box, "txtSDIwageBase");
+    }
+    // The tax information's amount boxes take their leading number, which must fit too.
+    for (auto box : {&TaxInfoDialog::txtMuni, &TaxInfoDialog::txtKplan, &TaxInfoDialog::txtCafe,
+                     &TaxInfoDialog::txtHourRate2}) {
+        TaxInfoDialog info;
+        Profile p;
+        info.prepareLoad(p);
+        (info.*box).text = "12345678901";
+        const Profile before = p;
+        auto taken = info.fillVar_(p);
+        ASSERT_TRUE(std::holds_alternative<BadBox>(taken));
+        EXPECT_EQ(useFileText(p, {}), useFileText(before, {}));
+    }
+    EXPECT_EQ(describeBox("txtKplan"), "K Plan");
+}
+
 TEST_F(Integrity, AMessageQuotesALongTextShortAndEscaped) {
     Session s = startedSession();
     const std::string name(10000, 'x');
