@@ -3,6 +3,8 @@
 #include <string_view>
 #include <utility>
 
+#include "records/fields.hpp"
+
 namespace quillon {
 namespace {
 
@@ -75,28 +77,34 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             continue;
         }
         if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            return failure("unknown option " + arg);
+            return failure("unknown option " + quotedExcerpt(arg));
         }
         positional.push_back(arg);
     }
 
-    if (positional.size() != 2) {
-        return failure(positional.empty() ? "no command given" : "expected a command and a name");
+    if (positional.empty()) {
+        return failure("no command given");
     }
-    if (positional[0] == "new") {
-        line.command = CommandLine::Command::New;
-    } else if (positional[0] == "calc") {
-        line.command = CommandLine::Command::Calc;
+    if (positional[0] == "check") {
+        line.command = CommandLine::Command::Check;
+        line.names.assign(positional.begin() + 1, positional.end());
+    } else if (positional[0] == "new" || positional[0] == "calc") {
+        line.command =
+            positional[0] == "new" ? CommandLine::Command::New : CommandLine::Command::Calc;
+        if (positional.size() != 2) {
+            return failure("expected a command and a name");
+        }
+        line.name = positional[1];
     } else {
-        return failure("unknown command " + positional[0]);
+        return failure("unknown command " + quotedExcerpt(positional[0]));
     }
-    line.name = positional[1];
     bool calcOnly = line.ot2x || line.louisianaPrior || line.json || line.weekEnding;
     for (const std::string& text : line.entries) {
         calcOnly = calcOnly || !text.empty();
     }
-    if (line.command == CommandLine::Command::New && calcOnly) {
-        return failure("new takes no period options");
+    if (line.command != CommandLine::Command::Calc && calcOnly) {
+        return failure(std::string(line.command == CommandLine::Command::New ? "new" : "check") +
+                       " takes no period options");
     }
     return ParseResult{line, {}};
 }

@@ -9,9 +9,10 @@
 namespace quillon {
 
 struct CommandLine {
-    enum class Command { New, Calc };
+    enum class Command { New, Calc, Check };
     Command command = Command::Calc;
-    std::string name;
+    std::string name;                // new and calc
+    std::vector<std::string> names;  // check: the employees, none for every one in the folder
     std::optional<std::string> dir;
     // The eight entry boxes as typed; boxes not given stay empty.
     std::array<std::string, 8> entries{};
@@ -32,6 +33,7 @@ inline constexpr const char* kUsage =
     "usage: quillon-cli [--dir DIR] new NAME\n"
     "       quillon-cli [--dir DIR] calc NAME [--hours1 T] [--hours2 T] [--ot T] [--ot2x]\n"
     "                   [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
-    "                   [--week-ending T] [--louisiana-prior] [--json]\n";
+    "                   [--week-ending T] [--louisiana-prior] [--json]\n"
+    "       quillon-cli [--dir DIR] check [NAME...]\n";
 
 }  // namespace quillon

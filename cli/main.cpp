@@ -1,4 +1,4 @@
-// quillon-cli: new and calc over the same session the windows use. Never asks questions.
+// quillon-cli: new, calc and check over the same session the windows use. Never asks questions.
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/command_line.hpp"
+#include "session/check.hpp"
 #include "session/file_menu.hpp"
 #include "session/session.hpp"
 
@@ -34,14 +35,47 @@ std::filesystem::path dataFolder() {
     return std::filesystem::path(QUILLON_SOURCE_DIR) / "data";
 }
 
+// A message as the terminal shows it: its lines, and no control character but the line ends.
+std::string terminalText(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;  // CR LF ends a line as LF does
+        }
+        if (text[i] == '\n') {
+            out += '\n';
+            continue;
+        }
+        out += excerpt(std::string_view(text).substr(i, 1), 1);
+    }
+    return out;
+}
+
 void printMessages(const Messages& messages) {
     for (const Message& m : messages) {
-        std::string text = m.text;
-        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n")) {
-            text.replace(at, 2, "\n");
-        }
-        std::cerr << text << '\n';
+        std::cerr << terminalText(m.text) << '\n';
     }
+}
+
+// `check`: one line per file that cannot be read whole; 0 when every file reads.
+int check(const std::filesystem::path& folder, const std::vector<std::string>& names) {
+    CheckReport report = checkEmployeeFiles(folder, names);
+    bool ok = report.damaged.empty();
+    if (report.recovery.error) {
+        std::cout << terminalText(report.recovery.error->describe()) << '\n';
+        ok = false;
+    } else if (report.recovery.found == Recovery::Found::Finished) {
+        std::cerr << "quillon-cli: finished an interrupted save (" << report.recovery.files
+                  << " files)\n";
+    } else if (report.recovery.found == Recovery::Found::Discarded) {
+        std::cerr << "quillon-cli: discarded an interrupted save that was not complete ("
+                  << report.recovery.files << " files)\n";
+    }
+    for (const FileError& error : report.damaged) {
+        std::cout << terminalText(error.describe()) << '\n';
+    }
+    std::cout.flush();
+    return ok && std::cout ? 0 : 1;
 }
 
 std::string jsonString(const std::string& text) {
@@ -113,13 +147,19 @@ int main(int argc, char** argv) {
     std::filesystem::path folder =
         line.dir ? std::filesystem::path(*line.dir) : std::filesystem::current_path(ec);
     if (!std::filesystem::is_directory(folder, ec)) {
-        std::cerr << "quillon-cli: no such folder: " << folder.string() << '\n';
+        std::cerr << "quillon-cli: no such folder: " << quotedExcerpt(folder.string()) << '\n';
         return 1;
+    }
+    if (line.command == CommandLine::Command::Check) {
+        return check(folder, line.names);
     }
 
     Session session(folder, dataFolder());
     Outcome started = session.startUp(todayText());
     printMessages(started.messages);
+    if (!started.ok) {
+        return 1;
+    }
 
     if (line.command == CommandLine::Command::New) {
         CommandLineAnswers answers(line.name);
@@ -134,7 +174,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (std::size_t i = 0; i < line.entries.size(); ++i) {
-        session.main.txtAmount[i].text = line.entries[i];
+        Outcome typed = session.typeIntoEntryBox(i, line.entries[i]);
+        if (!typed.ok) {
+            printMessages(typed.messages);
+            return 1;
+        }
     }
     session.main.opt1x.value = !line.ot2x;
     session.main.opt2x.value = line.ot2x;
@@ -161,5 +205,7 @@ int main(int argc, char** argv) {
             std::cout << key << '\t' << text << '\n';
         }
     }
-    return 0;
+    // Results that did not reach their reader are a failure too (a full disk, a closed pipe).
+    std::cout.flush();
+    return std::cout ? 0 : 1;
 }

@@ -697,6 +697,14 @@ std::optional<float> strictSingle(std::string_view text) {
     return convert<float>(clean, s.negative, s.hugeMagnitude);
 }
 
+std::optional<float> strictAmount(std::string_view text) {
+    const std::optional<float> value = strictSingle(text);
+    if (!value || !withinAmountLimit(static_cast<double>(*value))) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::optional<std::int16_t> strictInteger(std::string_view text) {
     const std::optional<double> number = strictNumber(text);
     if (!number) {

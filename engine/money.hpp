@@ -31,6 +31,11 @@ enum class Rounding { HalfEven, HalfAwayFromZero };
 // (on the exact value of the binary number: the Single 1234.56 is 1234.56005859375 and becomes
 // 1234.5601). A value beyond the range (about 9.2e14 dollars) is held at the nearest end of it,
 // NaN as 0. Conversion back gives the nearest binary value.
+//
+// Arithmetic never overflows: a sum, a difference or a negation beyond the range is held at the
+// nearest end of it, and stays there. No amount a
+// pay period can hold comes near that end (amounts are below a billion, see kAmountLimit), so a
+// result at an end is a sign that an input was out of range, which the callers refuse.
 class Currency {
   public:
     constexpr Currency() = default;
@@ -44,6 +49,10 @@ class Currency {
         return fromDouble(static_cast<double>(value));
     }
     [[nodiscard]] static Currency fromExtended(long double value);
+    // The largest amount the type holds, about 9.2e14 dollars.
+    [[nodiscard]] static constexpr Currency largest() {
+        return fromUnits(std::numeric_limits<std::int64_t>::max());
+    }
 
     [[nodiscard]] constexpr std::int64_t units() const { return units_; }
     [[nodiscard]] float toSingle() const;
@@ -51,20 +60,35 @@ class Currency {
     [[nodiscard]] long double toExtended() const;
 
     constexpr Currency& operator+=(Currency other) {
-        units_ += other.units_;
+        units_ = saturatedSum(units_, other.units_);
         return *this;
     }
     constexpr Currency& operator-=(Currency other) {
-        units_ -= other.units_;
+        units_ = saturatedSum(units_, negated(other.units_));
         return *this;
     }
     friend constexpr Currency operator+(Currency a, Currency b) { return a += b; }
     friend constexpr Currency operator-(Currency a, Currency b) { return a -= b; }
-    friend constexpr Currency operator-(Currency a) { return fromUnits(-a.units_); }
+    friend constexpr Currency operator-(Currency a) { return fromUnits(negated(a.units_)); }
     friend constexpr auto operator<=>(Currency a, Currency b) = default;
     friend constexpr bool operator==(Currency a, Currency b) = default;
 
   private:
+    // -min does not exist: it is held at max. Every other count negates exactly.
+    static constexpr std::int64_t negated(std::int64_t units) {
+        return units == std::numeric_limits<std::int64_t>::min()
+                   ? std::numeric_limits<std::int64_t>::max()
+                   : -units;
+    }
+    static constexpr std::int64_t saturatedSum(std::int64_t a, std::int64_t b) {
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(a, b, &sum)) {
+            return b > 0 ? std::numeric_limits<std::int64_t>::max()
+                         : std::numeric_limits<std::int64_t>::min();
+        }
+        return sum;
+    }
+
     std::int64_t units_ = 0;
 };
 
@@ -113,6 +137,18 @@ class Currency {
 [[nodiscard]] std::optional<float> strictSingle(std::string_view text);
 // A strict number converted to a 16-bit integer, rounding half to even; out of range -> nullopt.
 [[nodiscard]] std::optional<std::int16_t> strictInteger(std::string_view text);
+
+// The magnitude no amount, rate, hour count or percentage reaches, in a file or in a box: a
+// billion. No pay period holds that much, and below it a Single's sums and products stay far
+// inside what currency and double carry to the cent.
+inline constexpr double kAmountLimit = 1e9;
+// True when the value is finite and its magnitude is below kAmountLimit.
+[[nodiscard]] constexpr bool withinAmountLimit(double value) {
+    return value > -kAmountLimit && value < kAmountLimit;  // false for NaN
+}
+// A strict Single within the amount limit, judged on the Single itself (the text 999999999 is
+// the Single 1e9 and is refused); nullopt otherwise ("1e30", "nan", "abc").
+[[nodiscard]] std::optional<float> strictAmount(std::string_view text);
 
 // Round to cents the way the program always has: format with "#,###.00" and read it back
 // (the nearest Single to the two-decimal text; -0.001 gives +0).

@@ -1,19 +1,17 @@
-// The comma-field text format: reading fields in sequence, building file text, and replacing a
-// file atomically.
+// The comma-field text format: reading fields in sequence, building file text, and how a file's
+// presence and an offending text are told.
 #include "records/fields.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -162,19 +160,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The field's text as an error message shows it: quoted, shortened, control bytes as '?'.
 std::string shown(std::string_view text) {
-    constexpr std::size_t kLongest = 40;
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size() && i < kLongest; ++i) {
-        char c = text[i];
-        out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
-    }
-    if (text.size() > kLongest) {
-        out += "...";
-    }
-    out += '"';
-    return out;
+    return quotedExcerpt(text);
 }
 
 std::string problemFor(Parsed parsed, std::string_view text) {
@@ -187,20 +174,46 @@ std::string problemFor(Parsed parsed, std::string_view text) {
 FieldReader::FieldReader(std::string text, std::string fileName)
     : text_(std::move(text)), fileName_(std::move(fileName)) {}
 
-std::optional<FieldReader> FieldReader::open(const std::filesystem::path& path,
-                                             std::string fileName) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return std::nullopt;
+std::variant<FieldReader, FileError> FieldReader::open(const std::filesystem::path& path,
+                                                       std::string fileName) {
+    auto error = [&](std::string problem) { return FileError{fileName, 0, 0, std::move(problem)}; };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const int reason = errno;
+        if (!fileExists(path)) {
+            return error("the file does not exist");
+        }
+        return error(std::string("cannot open the file: ") + std::strerror(reason));
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const bool folder = S_ISDIR(info.st_mode);
+        ::close(fd);
+        return error(folder ? "a folder in place of the file" : "not an ordinary file");
     }
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
+    std::string text;
+    text.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t got = 0;
+    for (;;) {
+        if (got == text.size()) {
+            text.resize(text.size() + 4096);  // the file grew, or st_size said too little
+        }
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            const int reason = errno;
+            ::close(fd);
+            return error(std::string("cannot read the file: ") + std::strerror(reason));
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
     }
+    ::close(fd);
+    text.resize(got);
     return FieldReader(std::move(text), std::move(fileName));
 }
 
@@ -208,6 +221,43 @@ void FieldReader::fail(std::string problem) {
     if (!error_) {
         error_ = FileError{fileName_, lastFieldLine_, lastField_, std::move(problem)};
     }
+}
+
+void FieldReader::failWrongKind(const Field& field, std::string_view wanted) {
+    fail("a string where " + std::string(wanted) + " belongs: " + shown(field.text));
+}
+
+bool FieldReader::finish() {
+    if (error_) {
+        return false;
+    }
+    const std::size_t size = text_.size();
+    std::size_t p = pos_;
+    int line = line_;
+    int field = fieldInLine_ + 1;
+    // After a comma one more field follows on the same line, even an empty one; otherwise only
+    // blanks and line ends may follow.
+    while (p < size && (isBlank(text_[p]) || (!afterComma_ && isLineEnd(text_[p])))) {
+        if (isLineEnd(text_[p])) {
+            if (text_[p] == '\r' && p + 1 < size && text_[p + 1] == '\n') {
+                ++p;
+            }
+            ++line;
+            field = 1;
+        }
+        ++p;
+    }
+    if (p >= size && !afterComma_) {
+        return true;
+    }
+    std::size_t end = p;
+    while (end < size && text_[end] != ',' && !isLineEnd(text_[end])) {
+        ++end;
+    }
+    lastFieldLine_ = line;
+    lastField_ = field;
+    fail("more fields than the file holds: " + shown(std::string_view(text_).substr(p, end - p)));
+    return false;
 }
 
 std::optional<FieldReader::Field> FieldReader::next() {
@@ -288,12 +338,19 @@ bool FieldReader::numberField(T& out, Parse parse) {
     if (!field) {
         return false;
     }
+    if (field->quoted) {
+        failWrongKind(*field, "a number");
+        return false;
+    }
     if (field->text.empty()) {
         out = 0;
         return true;
     }
     T value = 0;
     Parsed parsed = parse(field->text, value);
+    if (parsed == Parsed::Ok && !withinAmountLimit(static_cast<double>(value))) {
+        parsed = Parsed::OutOfRange;
+    }
     if (parsed != Parsed::Ok) {
         fail(problemFor(parsed, field->text));
         return false;
@@ -343,6 +400,10 @@ bool FieldReader::boolean(bool& out) {
     if (!field) {
         return false;
     }
+    if (field->quoted) {
+        failWrongKind(*field, "true or false");
+        return false;
+    }
     if (field->text.empty()) {
         out = false;
         return true;
@@ -368,6 +429,10 @@ bool FieldReader::boolean(bool& out) {
 bool FieldReader::string(std::string& out) {
     auto field = next();
     if (!field) {
+        return false;
+    }
+    if (!field->quoted && !field->text.empty()) {
+        fail("not a string in double quotes: " + shown(field->text));
         return false;
     }
     out.assign(field->text);
@@ -510,20 +575,21 @@ void FieldWriter::separate() {
 
 FieldWriter& FieldWriter::number(float value) {
     separate();
-    ok_ = ok_ && std::isfinite(value);
+    ok_ = ok_ && withinAmountLimit(static_cast<double>(value));
     text_ += plainText(value);
     return *this;
 }
 
 FieldWriter& FieldWriter::number(double value) {
     separate();
-    ok_ = ok_ && std::isfinite(value);
+    ok_ = ok_ && withinAmountLimit(value);
     text_ += plainText(value);
     return *this;
 }
 
 FieldWriter& FieldWriter::currency(Currency value) {
     separate();
+    ok_ = ok_ && withinAmountLimit(value.toDouble());
     text_ += currencyText(value);
     return *this;
 }
@@ -550,7 +616,11 @@ FieldWriter& FieldWriter::string(std::string_view value) {
 
 FieldWriter& FieldWriter::variant(const Variant& value) {
     if (const auto* number = std::get_if<double>(&value)) {
-        return this->number(*number);
+        // A reserved field keeps whatever finite number it was read with.
+        separate();
+        ok_ = ok_ && std::isfinite(*number);
+        text_ += plainText(*number);
+        return *this;
     }
     if (const auto* text = std::get_if<std::string>(&value)) {
         return string(*text);
@@ -571,122 +641,49 @@ FieldWriter& FieldWriter::endLine() {
 // ---------------------------------------------------------------------------------------------
 // Files
 
-namespace {
-
-std::optional<FileError> writeError(const std::string& fileName, int error) {
-    return FileError{fileName, 0, 0, std::string("cannot write: ") + std::strerror(error)};
-}
-
-bool writeAll(int fd, std::string_view content) {
-    while (!content.empty()) {
-        ssize_t written = ::write(fd, content.data(), content.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-}  // namespace
-
-namespace {
-
-// True when the file already holds exactly this content; a save that changes nothing then
-// writes nothing (and waits for no disk flush).
-bool holdsContent(const std::filesystem::path& path, std::string_view content) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                static_cast<std::size_t>(info.st_size) == content.size();
-    std::string held(same ? content.size() : 0, '\0');
-    std::size_t got = 0;
-    while (same && got < held.size()) {
-        ssize_t n = ::read(fd, held.data() + got, held.size() - got);
-        if (n <= 0) {
-            same = false;
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    return same && held == content;
-}
-
-}  // namespace
-
-std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
-                                             std::string_view content, std::string fileName) {
-    if (holdsContent(path, content)) {
-        return std::nullopt;
-    }
-    static std::atomic<unsigned> counter{0};
-    const std::filesystem::path folder = path.parent_path();
-    const std::filesystem::path folderOrHere = folder.empty() ? "." : folder;
-
-    // A short temporary name of our own, so a long file name still fits beside it.
-    int fd = -1;
-    std::filesystem::path temporary;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folderOrHere / (".quillon-" + std::to_string(::getpid()) + "-" +
-                                    std::to_string(counter.fetch_add(1)) + ".tmp");
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            return writeError(fileName, errno);
-        }
-    }
-    if (fd < 0) {
-        return writeError(fileName, EEXIST);
-    }
-
-    auto abandon = [&](int error) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return writeError(fileName, error);
-    };
-    // The replacement keeps the permissions of the file it replaces.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(fd, old.st_mode & 07777);
-    }
-    if (!writeAll(fd, content)) {
-        return abandon(errno);
-    }
-    if (::fsync(fd) != 0) {
-        return abandon(errno);
-    }
-    if (::close(fd) != 0) {
-        int error = errno;
-        ::unlink(temporary.c_str());
-        return writeError(fileName, error);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        int error = errno;
-        ::unlink(temporary.c_str());
-        return writeError(fileName, error);
-    }
-    // Make the rename itself durable; a failure here no longer loses anything.
-    int dir = ::open(folderOrHere.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return std::nullopt;
-}
-
 bool fileExists(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return false;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0) {
+        return true;
     }
-    std::ifstream in(path, std::ios::binary);
-    return static_cast<bool>(in);
+    // Only "no such name" is missing; a name that cannot even be looked up (no permission on
+    // the folder, a loop of links, an I/O error) is there as far as anyone can tell.
+    return errno != ENOENT && errno != ENOTDIR;
+}
+
+std::string excerpt(std::string_view text, std::size_t longest) {
+    std::size_t cut = std::min(text.size(), longest);
+    // Not inside a character of several bytes (UTF-8 continuation bytes are 10xxxxxx).
+    while (cut > 0 && cut < text.size() &&
+           (static_cast<unsigned char>(text[cut]) & 0xC0u) == 0x80u) {
+        --cut;
+    }
+    std::string out;
+    for (char c : text.substr(0, cut)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (u < 0x20 || u == 0x7f) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 0xFu];
+        } else {
+            out += c;
+        }
+    }
+    if (cut < text.size()) {
+        out += "...";
+    }
+    return out;
+}
+
+std::string quotedExcerpt(std::string_view text, std::size_t longest) {
+    return "\"" + excerpt(text, longest) + "\"";
 }
 
 }  // namespace quillon

@@ -26,19 +26,25 @@ struct FileError {
     [[nodiscard]] std::string describe() const;
 };
 
-// Reads fields in sequence; a line end acts as a comma, spaces before a field are skipped.
-// Strings are in double quotes (an unquoted field read as a string is taken as written);
-// numbers with or without a leading zero, with an optional exponent; "#TRUE#" / "#FALSE#";
-// an empty field reads as 0, "" or an empty Variant. CR LF and LF line ends alike.
+// Reads fields in sequence; a line end acts as a comma, blanks around a field are skipped, so
+// only the order of the fields binds and any arrangement of them on lines reads the same.
+// Each field must be of the kind its place asks for: a string in double quotes (an empty field
+// reads as ""), a number unquoted, with or without a leading zero, with an optional exponent,
+// finite and below a billion in magnitude (kAmountLimit; a reserved Variant takes any finite
+// number); "#TRUE#" / "#FALSE#" or a number for a Boolean; an empty field reads as 0 or as an
+// empty Variant. CR LF, LF and a lone CR end a line alike.
 // On the first field that does not fit, the reader stops: that read and every later one
 // return false and leave their target unchanged, and error() says which file, line and field.
+// finish() after the last field of a layout: anything but blanks and line ends after it is
+// damage too (a split number or a field too many shifts every field after it).
 class FieldReader {
   public:
     FieldReader(std::string text, std::string fileName);
 
-    // Reads the whole file. nullopt when it cannot be opened for reading.
-    [[nodiscard]] static std::optional<FieldReader> open(const std::filesystem::path& path,
-                                                         std::string fileName);
+    // Reads the whole file, or says why it cannot: "the file does not exist", "a folder in
+    // place of the file", "cannot open the file: Permission denied", "cannot read the file: ...".
+    [[nodiscard]] static std::variant<FieldReader, FileError> open(
+        const std::filesystem::path& path, std::string fileName);
 
     bool number(float& out);
     bool number(double& out);
@@ -47,6 +53,8 @@ class FieldReader {
     bool boolean(bool& out);          // #TRUE# / #FALSE#, or a number (0 is false)
     bool string(std::string& out);
     bool variant(Variant& out);
+    // After the last field: true when nothing but blanks and line ends follows.
+    bool finish();
 
     [[nodiscard]] bool ok() const { return !error_; }
     [[nodiscard]] const std::optional<FileError>& error() const { return error_; }
@@ -57,6 +65,7 @@ class FieldReader {
     struct Field;
     std::optional<Field> next();
     void fail(std::string problem);
+    void failWrongKind(const Field& quoted, std::string_view wanted);
     template <typename T, typename Parse>
     bool numberField(T& out, Parse parse);
 
@@ -87,8 +96,9 @@ class FieldWriter {
     FieldWriter& endLine();
 
     [[nodiscard]] const std::string& text() const { return text_; }
-    // False once a number that has no plain decimal form (infinite, not a number) was given;
-    // it is written as 0 and the file writers refuse to store the text.
+    // False once a number that the readers would refuse was given: not finite (written as 0),
+    // or a billion or more in magnitude (kAmountLimit). The file writers then refuse to store
+    // the text. A reserved Variant's number need only be finite.
     [[nodiscard]] bool ok() const { return ok_; }
 
   private:
@@ -106,13 +116,23 @@ class FieldWriter {
 [[nodiscard]] std::string plainNumberText(float value);
 [[nodiscard]] std::string plainNumberText(double value);
 
-// Replaces the file atomically: writes a temporary file beside it, flushes it to disk, renames
-// it over the old one. On failure the old file is left byte for byte as it was.
+// Replaces one file atomically: the new content is staged beside it, flushed to disk and renamed
+// over the old file (see records/save.hpp). On failure the old file is left byte for byte as it
+// was. A file that already holds the content is not rewritten.
 [[nodiscard]] std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
                                                            std::string_view content,
                                                            std::string fileName);
 
-// True when the file can be opened for reading.
+// True when anything is there under the name: a file, readable or not, a folder, a link. Only a
+// name under which nothing exists counts as missing; reading what is there then says whether
+// it can be read.
 [[nodiscard]] bool fileExists(const std::filesystem::path& path);
+
+// A text as a message shows it: at most `longest` bytes of it (cut where a character begins,
+// followed by "..."), control characters shown as \n, \r, \t or \xNN, so a message never
+// carries a terminal's escape sequence or a whole page of text.
+[[nodiscard]] std::string excerpt(std::string_view text, std::size_t longest = 80);
+// The excerpt in double quotes: "abc", "123456...".
+[[nodiscard]] std::string quotedExcerpt(std::string_view text, std::size_t longest = 80);
 
 }  // namespace quillon

@@ -15,18 +15,17 @@ std::string nameOf(const std::filesystem::path& file) {
 
 template <typename Body>
 ReadResult readFile(const std::filesystem::path& file, Body body) {
-    std::optional<FieldReader> in = FieldReader::open(file, nameOf(file));
-    if (!in) {
-        return FileError{nameOf(file), 0, 0, "cannot open the file"};
+    auto in = FieldReader::open(file, nameOf(file));
+    if (auto* error = std::get_if<FileError>(&in)) {
+        return *error;
     }
-    return body(*in);
+    return body(std::get<FieldReader>(in));
 }
 
-WriteResult writeFile(const std::filesystem::path& file, const FieldWriter& out) {
-    if (!out.ok()) {
-        return FileError{nameOf(file), 0, 0, "a number that cannot be stored (not finite)"};
-    }
-    return writeFileAtomically(file, out.text(), nameOf(file));
+// The reader's verdict once the layout's last field is read: a field too many is damage.
+ReadResult finished(FieldReader& in) {
+    in.finish();
+    return in.error();
 }
 
 int clampedRows(int rows) {
@@ -247,7 +246,7 @@ ReadResult readUseFile(FieldReader& in, Profile& p, StateSettings& s) {
     for (Variant& spare : p.SpareVar) {
         in.variant(spare);
     }
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readAndFile(FieldReader& in, Profile& p, StateSettings& s) {
@@ -278,14 +277,14 @@ ReadResult readAndFile(FieldReader& in, Profile& p, StateSettings& s) {
     in.integer(p.SpareInt2);
     in.integer(p.KplanPercent);
     in.integer(p.KplanFixed);
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readCfeFile(FieldReader& in, Profile& p) {
     in.number(p.CafeAmt);
     in.integer(p.CafeDeductState);
     in.integer(p.SelfEmployed);
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readOvertimeFile(FieldReader& in, Profile& p, int rows) {
@@ -296,7 +295,7 @@ ReadResult readOvertimeFile(FieldReader& in, Profile& p, int rows) {
             p.OtAmounts[i] = decimalText(amount);
         }
     }
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readStateFile(FieldReader& in, StateSettings& s, Profile& p) {
@@ -333,7 +332,7 @@ ReadResult readStateFile(FieldReader& in, StateSettings& s, Profile& p) {
     in.integer(s.StateOregon);
     in.integer(s.StateKentucky);
     in.integer(s.StateMissouri);
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readCityFile(FieldReader& in, CitySettings& c) {
@@ -350,7 +349,7 @@ ReadResult readCityFile(FieldReader& in, CitySettings& c) {
         in.number(c.CitySgExp[n]);
         in.number(c.CityMarExp[n]);
     }
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readNonCityFile(FieldReader& in, NonCitySettings& n) {
@@ -361,7 +360,7 @@ ReadResult readNonCityFile(FieldReader& in, NonCitySettings& n) {
         in.number(n.NonExpWk[r]);
     }
     in.number(n.NonPer);
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readVacationFile(FieldReader& in, VacationRecord& v) {
@@ -381,7 +380,7 @@ ReadResult readVacationFile(FieldReader& in, VacationRecord& v) {
         in.string(v.HolDate[i]);
         in.string(v.SickDate[i]);
     }
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readRegisterFile(FieldReader& in, Register& r, int usedRows) {
@@ -423,7 +422,7 @@ ReadResult readRegisterFile(FieldReader& in, Register& r, int usedRows) {
     in.currency(t.TotGross);
     in.currency(t.TotNet);
     in.currency(t.TotTips);
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readHeadingFile(FieldReader& in, CompanyHeading& h) {
@@ -431,7 +430,7 @@ ReadResult readHeadingFile(FieldReader& in, CompanyHeading& h) {
     in.string(h.HeadAddress);
     in.string(h.HeadZip);
     in.string(h.HeadId);
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readPeriodFile(FieldReader& in, SavedPeriod& period) {
@@ -445,7 +444,7 @@ ReadResult readPeriodFile(FieldReader& in, SavedPeriod& period) {
                           &period.deductions, &period.net}) {
         in.number(*figure);
     }
-    return in.error();
+    return finished(in);
 }
 
 ReadResult readFederalTable(FieldReader& in, FederalTable& t) {
@@ -475,7 +474,7 @@ ReadResult readFederalTable(FieldReader& in, FederalTable& t) {
         in.number(allowance);
     }
     in.string(t.FedTableVersion);
-    return in.error();
+    return finished(in);
 }
 
 // ----- readers on files
@@ -556,44 +555,81 @@ std::string federalTableText(const FederalTable& t) {
     return textOf([&](FieldWriter& w) { buildFederal(w, t); });
 }
 
-// ----- writers
+// ----- contents and writers
+
+template <typename Build>
+FileContent contentOf(const std::filesystem::path& file, Build build) {
+    FieldWriter w;
+    build(w);
+    return FileContent{file, w.text(), w.ok()};
+}
 
 template <typename Build>
 WriteResult writeBuilt(const std::filesystem::path& file, Build build) {
-    FieldWriter w;
-    build(w);
-    return writeFile(file, w);
+    return writeFiles({contentOf(file, build)});
+}
+
+FileContent useFileContent(const std::filesystem::path& file, const Profile& p,
+                           const StateSettings& s) {
+    return contentOf(file, [&](FieldWriter& w) { buildUse(w, p, s); });
+}
+FileContent andFileContent(const std::filesystem::path& file, const Profile& p,
+                           const StateSettings& s) {
+    return contentOf(file, [&](FieldWriter& w) { buildAnd(w, p, s); });
+}
+FileContent cfeFileContent(const std::filesystem::path& file, const Profile& p) {
+    return contentOf(file, [&](FieldWriter& w) { buildCfe(w, p); });
+}
+FileContent overtimeFileContent(const std::filesystem::path& file, const Profile& p, int rows) {
+    return contentOf(file, [&](FieldWriter& w) { buildOvertime(w, p, rows); });
+}
+FileContent stateFileContent(const std::filesystem::path& file, const StateSettings& s,
+                             const Profile& p) {
+    return contentOf(file, [&](FieldWriter& w) { buildState(w, s, p); });
+}
+FileContent cityFileContent(const std::filesystem::path& file, const CitySettings& c) {
+    return contentOf(file, [&](FieldWriter& w) { buildCity(w, c); });
+}
+FileContent nonCityFileContent(const std::filesystem::path& file, const NonCitySettings& n) {
+    return contentOf(file, [&](FieldWriter& w) { buildNonCity(w, n); });
+}
+FileContent vacationFileContent(const std::filesystem::path& file, const VacationRecord& v) {
+    return contentOf(file, [&](FieldWriter& w) { buildVacation(w, v); });
+}
+FileContent registerFileContent(const std::filesystem::path& file, const Register& r,
+                                int usedRows) {
+    return contentOf(file, [&](FieldWriter& w) { buildRegister(w, r, usedRows); });
 }
 
 WriteResult writeUseFile(const std::filesystem::path& file, const Profile& p,
                          const StateSettings& s) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildUse(w, p, s); });
+    return writeFiles({useFileContent(file, p, s)});
 }
 WriteResult writeAndFile(const std::filesystem::path& file, const Profile& p,
                          const StateSettings& s) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildAnd(w, p, s); });
+    return writeFiles({andFileContent(file, p, s)});
 }
 WriteResult writeCfeFile(const std::filesystem::path& file, const Profile& p) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildCfe(w, p); });
+    return writeFiles({cfeFileContent(file, p)});
 }
 WriteResult writeOvertimeFile(const std::filesystem::path& file, const Profile& p, int rows) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildOvertime(w, p, rows); });
+    return writeFiles({overtimeFileContent(file, p, rows)});
 }
 WriteResult writeStateFile(const std::filesystem::path& file, const StateSettings& s,
                            const Profile& p) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildState(w, s, p); });
+    return writeFiles({stateFileContent(file, s, p)});
 }
 WriteResult writeCityFile(const std::filesystem::path& file, const CitySettings& c) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildCity(w, c); });
+    return writeFiles({cityFileContent(file, c)});
 }
 WriteResult writeNonCityFile(const std::filesystem::path& file, const NonCitySettings& n) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildNonCity(w, n); });
+    return writeFiles({nonCityFileContent(file, n)});
 }
 WriteResult writeVacationFile(const std::filesystem::path& file, const VacationRecord& v) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildVacation(w, v); });
+    return writeFiles({vacationFileContent(file, v)});
 }
 WriteResult writeRegisterFile(const std::filesystem::path& file, const Register& r, int usedRows) {
-    return writeBuilt(file, [&](FieldWriter& w) { buildRegister(w, r, usedRows); });
+    return writeFiles({registerFileContent(file, r, usedRows)});
 }
 WriteResult writeHeadingFile(const std::filesystem::path& file, const CompanyHeading& h) {
     return writeBuilt(file, [&](FieldWriter& w) { buildHeading(w, h); });

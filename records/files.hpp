@@ -1,12 +1,18 @@
 // Readers and writers of every file of an employee, of the default files, of the federal table
 // and of the company heading. Readers fill the records in place and stop at the first field that
-// does not fit, keeping what was read before; writers replace the file atomically.
+// does not fit, keeping what was read before (a caller that must not keep half a file reads into
+// a copy); a file with anything but blanks and line ends after its last field is refused too.
+// Writers replace the file atomically.
 //
-// Each reader taking a path reports a file it cannot open as an error ("cannot open the file");
-// callers that skip a missing file test fileExists() first. Each reader also comes as an overload
-// taking a FieldReader (text already in memory), and each writer has a ...Text() function that
-// builds the file's text without writing it. A writer refuses (and leaves the file alone) when a
-// number has no plain decimal form (infinite or not a number).
+// Each reader taking a path reports a file it cannot read as an error: "the file does not
+// exist", "a folder in place of the file", "cannot open the file: ...". Callers that start from
+// defaults where a file is missing test fileExists() first (true for anything under the name, so
+// a file that is there but cannot be read is reported, not taken as missing). Each reader also
+// comes as an overload taking a FieldReader (text already in memory), and each writer has a
+// ...Text() function that builds the file's text without writing it and a ...Content() function
+// that builds it for writeFiles (records/save.hpp), which saves several files as one
+// transaction. A writer refuses (and leaves the file alone) when a number could not be read
+// back (not finite, or a billion or more).
 #pragma once
 
 #include <array>
@@ -19,6 +25,7 @@
 #include "engine/tables.hpp"
 #include "records/fields.hpp"
 #include "records/profile.hpp"
+#include "records/save.hpp"
 
 namespace quillon {
 
@@ -135,5 +142,22 @@ ReadResult readFederalTable(FieldReader& in, FederalTable& t);
 [[nodiscard]] std::string headingFileText(const CompanyHeading& h);
 [[nodiscard]] std::string periodFileText(const SavedPeriod& period);
 [[nodiscard]] std::string federalTableText(const FederalTable& t);
+
+[[nodiscard]] FileContent useFileContent(const std::filesystem::path& file, const Profile& p,
+                                         const StateSettings& s);
+[[nodiscard]] FileContent andFileContent(const std::filesystem::path& file, const Profile& p,
+                                         const StateSettings& s);
+[[nodiscard]] FileContent cfeFileContent(const std::filesystem::path& file, const Profile& p);
+[[nodiscard]] FileContent overtimeFileContent(const std::filesystem::path& file, const Profile& p,
+                                              int rows);
+[[nodiscard]] FileContent stateFileContent(const std::filesystem::path& file,
+                                           const StateSettings& s, const Profile& p);
+[[nodiscard]] FileContent cityFileContent(const std::filesystem::path& file, const CitySettings& c);
+[[nodiscard]] FileContent nonCityFileContent(const std::filesystem::path& file,
+                                             const NonCitySettings& n);
+[[nodiscard]] FileContent vacationFileContent(const std::filesystem::path& file,
+                                              const VacationRecord& v);
+[[nodiscard]] FileContent registerFileContent(const std::filesystem::path& file, const Register& r,
+                                              int usedRows);
 
 }  // namespace quillon

@@ -74,7 +74,7 @@ std::optional<BadBox> CityDialog::fillVar(CitySettings& c) const {
         for (std::size_t r = 0; r < 10; ++r) {
             for (std::size_t k = firstColumn; k < endColumn; ++k) {
                 const CityColumn& col = kColumns[k];
-                const std::optional<float> value = strictSingle((this->*col.boxes)[r].text);
+                const std::optional<float> value = strictAmount((this->*col.boxes)[r].text);
                 if (!value) {
                     return BadBox{std::string(col.name) + "(" + std::to_string(r) + ")"};
                 }

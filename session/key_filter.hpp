@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace quillon {
 
@@ -11,8 +12,19 @@ namespace quillon {
     return (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '.' || c == '\b';
 }
 
-// A box whose text is not a number, named as its dialog names it: "txtCityAmtBM(6)",
-// "txtNonPer", "cboDepend2". The dialog changed no setting when it returned one.
+// The characters a number box holds, whether typed or given whole (the command line).
+[[nodiscard]] constexpr bool isNumericBoxText(std::string_view text) {
+    for (char c : text) {
+        if (c == '\b' || !acceptsNumericKey(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A box whose text is not a number, or a number no pay period holds (a billion or more), named
+// as its dialog names it: "txtCityAmtBM(6)", "txtNonPer", "cboDepend2". The dialog changed no
+// setting when it returned one.
 struct BadBox {
     std::string box;
 };

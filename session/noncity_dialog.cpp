@@ -50,14 +50,14 @@ std::optional<BadBox> NonCityDialog::fillVarib(NonCitySettings& n) const {
     // the operator finds reading the table line by line.
     for (std::size_t r = 0; r < 8; ++r) {
         for (const NonCityColumn& col : kColumns) {
-            const std::optional<float> value = strictSingle((this->*col.boxes)[r].text);
+            const std::optional<float> value = strictAmount((this->*col.boxes)[r].text);
             if (!value) {
                 return BadBox{std::string(col.name) + "(" + std::to_string(r) + ")"};
             }
             (taken.*col.setting)[r] = *value;
         }
     }
-    const std::optional<float> rate = strictSingle(txtNonPer.text);
+    const std::optional<float> rate = strictAmount(txtNonPer.text);
     if (!rate) {
         return BadBox{"txtNonPer"};
     }

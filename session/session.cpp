@@ -1,3 +1,5 @@
+// The program's shared state and the workflows over it: start-up, new, open, save, calculate, and
+// the settings dialogs' load sequences and buttons.
 #include "session/session.hpp"
 
 #include <algorithm>
@@ -5,6 +7,7 @@
 #include <utility>
 
 #include "engine/money.hpp"
+#include "session/key_filter.hpp"
 
 namespace quillon {
 namespace {
@@ -18,6 +21,10 @@ Message okMessage(std::string text) {
 Message writeFailedMessage(const FileError& error) {
     return okMessage("Could not save " + error.file + "." + kCrLf + error.problem + kCrLf +
                      "The file on disk is unchanged.");
+}
+
+Outcome failed(Message message) {
+    return Outcome{false, {std::move(message)}};
 }
 
 void append(Outcome& into, const Outcome& from) {
@@ -43,16 +50,74 @@ bool usableEmployeeName(const std::string& name) {
 
 Message unusableNameMessage(const std::string& name) {
     return Message{MessageKind::Exclamation,
-                   "\"" + name + "\" cannot be used as an employee's name." + kCrLf +
+                   quotedExcerpt(name) + " cannot be used as an employee's name." + kCrLf +
                        "A name cannot hold / \\ : * ? \" < > | and cannot be only blanks.",
                    kProgramTitle};
 }
 
+Message entryBoxMessage(std::size_t box, const std::string& text, const char* what) {
+    return Message{MessageKind::Exclamation,
+                   std::string("The box \"") + kEntryLabels[box] + "\" holds " +
+                       quotedExcerpt(text) + ", " + what + kCrLf + "Nothing was calculated.",
+                   kProgramTitle};
+}
+
+// The built-in values: the New York state and city tables, the non-city defaults.
+StateSettings builtInState() {
+    StateDialog builtIn;
+    builtIn.newYorkButton();
+    StateSettings s;
+    (void)builtIn.fillVari(s);
+    return s;
+}
+
+CitySettings builtInCity() {
+    CityDialog builtIn;
+    builtIn.newYork();
+    CitySettings c;
+    (void)builtIn.fillVar(c);
+    return c;
+}
+
+NonCitySettings builtInNonCity() {
+    NonCityDialog builtIn;
+    builtIn.deFault();
+    NonCitySettings n;
+    (void)builtIn.fillVarib(n);
+    return n;
+}
+
+// The five employee fields the state file keeps.
+void copyStateFileFields(const Profile& from, Profile& to) {
+    to.SSMediExempt = from.SSMediExempt;
+    to.StateExemptions = from.StateExemptions;
+    to.StateStatus = from.StateStatus;
+    to.FedExempt = from.FedExempt;
+    to.FedAddWithhold = from.FedAddWithhold;
+}
+
+// Every result of the period within what a pay period can hold.
+bool payWithinLimit(const PayResult& r) {
+    for (float value : {r.GrossPay, r.TaxableWage, r.FedTax, r.SocSecTax, r.MediTax, r.StateTax,
+                        r.CityTax, r.PensionAmt, r.KplanAmt, r.SDIAmt, r.SUIAmt, r.NetPay,
+                        r.TotalOt, r.TotalTips, r.TaxDeduct, r.TotDeduct}) {
+        if (!withinAmountLimit(static_cast<double>(value))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-Message corruptedFileMessage(const std::string& fileName) {
+Message corruptedFileMessage(const FileError& error) {
+    if (error.line == 0) {
+        // The file is there but could not be read at all: deleting it is not the remedy.
+        return okMessage("Could not read " + error.file + "." + kCrLf + error.describe() + kCrLf +
+                         "Nothing was read from it and nothing was written over it.");
+    }
     return okMessage(std::string("You have corupted a file.") + kCrLf + "Find file," + kCrLf +
-                     fileName + kCrLf + "and delete it.");
+                     error.file + kCrLf + "and delete it." + kCrLf + error.describe());
 }
 
 Message checkYourNumbersMessage() {
@@ -107,6 +172,14 @@ std::string describeBox(const std::string& box) {
         {"txtHourRate2", "Hourly Rate 2", ""},
         {"txtTipsRate", "Tips Rate", ""},
         {"cboDepend2", "STATE & CITY STATUS, Exemptions", ""},
+        {"txtFedAddL", "Additional Federal Withholdings", ""},
+        {"txtMuni", "CrUnion", ""},
+        {"txtBond", "Bond", ""},
+        {"txtDues", "Dues", ""},
+        {"txtPension", "Pension %", ""},
+        {"txtMisc", "Health Ins", ""},
+        {"txtKplan", "K Plan", ""},
+        {"txtCafe", "Cafeteria Plan", ""},
     };
     const std::size_t paren = box.find('(');
     const std::string control = box.substr(0, paren);
@@ -149,72 +222,28 @@ PayFrequency Session::frequency() const {
     return PayFrequency{profile.PayWeekly, profile.PayBiWeekly};
 }
 
-// --- Federal table --------------------------------------------------------------------------
+// --- Saving ---------------------------------------------------------------------------------
 
-Outcome Session::LoadFederalTable() {
-    std::filesystem::path path = folder / std::string(kFederalTableFileName);
-    if (!fileExists(path)) {
-        path = dataFolder / std::string(kFederalTableFileName);
+Outcome Session::saveFiles(const std::vector<FileContent>& files) const {
+    if (std::optional<FileError> error = writeFiles(files)) {
+        return failed(writeFailedMessage(*error));
     }
-    if (!fileExists(path)) {
-        // Warned, and the calculation goes on with a table of zeros (a federal tax of 0).
-        federal = FederalTable{};
-        return Outcome{true, {federalTableMissingMessage()}};
-    }
-    if (ReadResult error = readFederalTable(path, federal)) {
-        // A half-read table would give a wrong federal tax without anyone noticing.
-        return Outcome{false, {corruptedFileMessage(std::string(kFederalTableFileName))}};
-    }
-    main.lbTableVersion.caption = federal.FedTableVersion;
     return {};
 }
 
-// --- Profile ----------------------------------------------------------------------------------
-
-Outcome Session::LoadProfile() {
-    auto read = [&](std::string_view ext, auto&& reader) -> bool {
-        if (!ProfileFileExists(ext)) {
-            return true;
-        }
-        return !reader(file(ext)).has_value();
-    };
-    Outcome outcome;
-    auto failed = [&](std::string_view ext) {
-        outcome.ok = false;
-        outcome.messages.push_back(corruptedFileMessage(UserFile + std::string(ext)));
-        return outcome;
-    };
-    if (!read(".use", [&](const auto& p) { return readUseFile(p, profile, state); })) {
-        return failed(".use");
+Outcome Session::finishInterruptedSave() const {
+    Recovery recovery = quillon::finishInterruptedSave(folder);
+    if (recovery.error) {
+        return failed(okMessage("An interrupted save could not be finished." + std::string(kCrLf) +
+                                recovery.error->describe()));
     }
-    if (!read(".and", [&](const auto& p) { return readAndFile(p, profile, state); })) {
-        return failed(".and");
-    }
-    if (!read(".cfe", [&](const auto& p) { return readCfeFile(p, profile); })) {
-        return failed(".cfe");
-    }
-    if (profile.PayWeekly && ProfileFileExists(".ovw")) {
-        if (readOvertimeFile(file(".ovw"), profile, kWeeklyRows)) {
-            return failed(".ovw");
-        }
-    } else if (ProfileFileExists(".ovb")) {
-        if (readOvertimeFile(file(".ovb"), profile, kBiWeeklyRows)) {
-            return failed(".ovb");
-        }
-    }
-    main.lbTableNotice.caption = profile.PayWeekly ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
-    if (taxInfo.loaded()) {
-        taxInfo.model->showProfile(profile);
-    } else {
-        append(outcome, loadTaxInfo());
-    }
-    return outcome;
+    return {};
 }
 
-Outcome Session::SaveOT() {
+std::optional<Message> Session::prepareProfileForSave() {
     if (taxInfo.loaded()) {
         if (auto bad = taxInfo.model->takeOverForSave(profile)) {
-            return Outcome{false, {nonNumericMessage(bad->box)}};
+            return nonNumericMessage(bad->box);
         }
     }
     const int rows = profile.PayWeekly ? kWeeklyRows : kBiWeeklyRows;
@@ -230,17 +259,10 @@ Outcome Session::SaveOT() {
     if (profile.KplanPercent == 0 && profile.KplanFixed == 0) {
         profile.KplanPercent = 1;
     }
-    WriteResult error = writeUseFile(file(".use"), profile, state);
-    if (!error) {
-        error = writeAndFile(file(".and"), profile, state);
-    }
-    if (!error) {
-        error = writeCfeFile(file(".cfe"), profile);
-    }
-    if (!error) {
-        error = profile.PayWeekly ? writeOvertimeFile(file(".ovw"), profile, kWeeklyRows)
-                                  : writeOvertimeFile(file(".ovb"), profile, kBiWeeklyRows);
-    }
+    return std::nullopt;
+}
+
+void Session::afterProfileSaved() {
     if (taxInfo.loaded()) {
         taxInfo.model->makeKplanExclusive(profile);
     } else if (profile.KplanPercent == 1) {
@@ -248,10 +270,175 @@ Outcome Session::SaveOT() {
     } else if (profile.KplanFixed == 1) {
         profile.KplanPercent = 0;
     }
-    if (error) {
-        return Outcome{false, {writeFailedMessage(*error)}};
+}
+
+std::vector<FileContent> Session::profileContents(const std::string& name) const {
+    auto at = [&](std::string_view ext) { return employeeFile(folder, name, ext); };
+    return {
+        useFileContent(at(".use"), profile, state),
+        andFileContent(at(".and"), profile, state),
+        cfeFileContent(at(".cfe"), profile),
+        profile.PayWeekly ? overtimeFileContent(at(".ovw"), profile, kWeeklyRows)
+                          : overtimeFileContent(at(".ovb"), profile, kBiWeeklyRows),
+    };
+}
+
+std::vector<FileContent> Session::employeeContents(const std::string& name) const {
+    auto at = [&](std::string_view ext) { return employeeFile(folder, name, ext); };
+    std::vector<FileContent> files = profileContents(name);
+    files.push_back(vacationFileContent(at(".hol"), vacation));
+    files.push_back(stateFileContent(at(".sta"), state, profile));
+    files.push_back(cityFileContent(at(".cti"), city));
+    files.push_back(nonCityFileContent(at(".nci"), nonCity));
+    return files;
+}
+
+// --- Defaults -------------------------------------------------------------------------------
+
+Outcome Session::defaultState(StateSettings& s, Profile& fields) const {
+    StateSettings settings = builtInState();
+    Profile read = fields;
+    // The built-in employee fields, as a new employee's tax information shows them.
+    read.StateStatus = std::string(kDefaultStatus);
+    read.StateExemptions = 0;
+    read.FedExempt = 0;
+    read.FedAddWithhold = 0;
+    read.SSMediExempt = 0;
+    auto defaultFile = [&](std::string_view ext) { return employeeFile(folder, "", ext); };
+    if (fileExists(defaultFile(".sta"))) {
+        if (ReadResult error = readStateFile(defaultFile(".sta"), settings, read)) {
+            return failed(corruptedFileMessage(*error));
+        }
     }
+    // The state switches kept in the default profile files; the default employee's own
+    // profile fields are not taken over.
+    Profile scratch;
+    if (fileExists(defaultFile(".use"))) {
+        if (ReadResult error = readUseFile(defaultFile(".use"), scratch, settings)) {
+            return failed(corruptedFileMessage(*error));
+        }
+    }
+    if (fileExists(defaultFile(".and"))) {
+        if (ReadResult error = readAndFile(defaultFile(".and"), scratch, settings)) {
+            return failed(corruptedFileMessage(*error));
+        }
+    }
+    s = settings;
+    copyStateFileFields(read, fields);
     return {};
+}
+
+Outcome Session::defaultCity(CitySettings& c) const {
+    CitySettings settings = builtInCity();
+    const std::filesystem::path path = employeeFile(folder, "", ".cti");
+    if (fileExists(path)) {
+        if (ReadResult error = readCityFile(path, settings)) {
+            return failed(corruptedFileMessage(*error));
+        }
+    }
+    c = settings;
+    return {};
+}
+
+Outcome Session::defaultNonCity(NonCitySettings& n) const {
+    NonCitySettings settings = builtInNonCity();
+    const std::filesystem::path path = employeeFile(folder, "", ".nci");
+    if (fileExists(path)) {
+        if (ReadResult error = readNonCityFile(path, settings)) {
+            return failed(corruptedFileMessage(*error));
+        }
+    }
+    n = settings;
+    return {};
+}
+
+void Session::resetEmployee() {
+    profile = Profile{};
+    state = builtInState();
+    city = builtInCity();
+    nonCity = builtInNonCity();
+    vacation = VacationRecord{};
+    yearRegister = Register{};
+    results = PayResult{};
+    FedAllowAmt = StateExpAmt = CityExpAmt = 0;
+    stateDialog.unload();
+    cityDialog.unload();
+    nonCityDialog.unload();
+    taxInfo.unload();
+    main.ckLouisPrior.visible = false;
+}
+
+// --- Federal table --------------------------------------------------------------------------
+
+Outcome Session::LoadFederalTable() {
+    std::filesystem::path path = folder / std::string(kFederalTableFileName);
+    if (!fileExists(path)) {
+        path = dataFolder / std::string(kFederalTableFileName);
+    }
+    if (!fileExists(path)) {
+        // Warned, and the calculation goes on with a table of zeros (a federal tax of 0).
+        federal = FederalTable{};
+        return Outcome{true, {federalTableMissingMessage()}};
+    }
+    // Read whole or not at all: a half-read table would give a wrong federal tax without
+    // anyone noticing.
+    FederalTable read;
+    if (ReadResult error = readFederalTable(path, read)) {
+        return failed(corruptedFileMessage(*error));
+    }
+    federal = read;
+    main.lbTableVersion.caption = federal.FedTableVersion;
+    return {};
+}
+
+// --- Profile ----------------------------------------------------------------------------------
+
+// Reads the profile files that exist, all of them or none: a file that cannot be read leaves the
+// profile as it was. A missing file leaves its fields as they are.
+Outcome Session::LoadProfile() {
+    Profile p = profile;
+    StateSettings s = state;
+    auto read = [&](std::string_view ext, auto&& reader) -> std::optional<FileError> {
+        if (!ProfileFileExists(ext)) {
+            return std::nullopt;
+        }
+        return reader(file(ext));
+    };
+    std::optional<FileError> error =
+        read(".use", [&](const auto& path) { return readUseFile(path, p, s); });
+    if (!error) {
+        error = read(".and", [&](const auto& path) { return readAndFile(path, p, s); });
+    }
+    if (!error) {
+        error = read(".cfe", [&](const auto& path) { return readCfeFile(path, p); });
+    }
+    if (!error) {
+        if (p.PayWeekly && ProfileFileExists(".ovw")) {
+            error = readOvertimeFile(file(".ovw"), p, kWeeklyRows);
+        } else if (ProfileFileExists(".ovb")) {
+            error = readOvertimeFile(file(".ovb"), p, kBiWeeklyRows);
+        }
+    }
+    if (error) {
+        return failed(corruptedFileMessage(*error));
+    }
+    profile = p;
+    state = s;
+    main.lbTableNotice.caption = profile.PayWeekly ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
+    if (taxInfo.loaded()) {
+        taxInfo.model->showProfile(profile);
+        return {};
+    }
+    return loadTaxInfo();
+}
+
+Outcome Session::SaveOT() {
+    if (std::optional<Message> refused = prepareProfileForSave()) {
+        return failed(*refused);
+    }
+    Outcome outcome = saveFiles(profileContents(UserFile));
+    afterProfileSaved();
+    return outcome;
 }
 
 // --- Register and vacation ------------------------------------------------------------------
@@ -259,24 +446,22 @@ Outcome Session::SaveOT() {
 Outcome Session::LoadAnnual() {
     const int rows = registerRows();
     const std::string ext = profile.PayWeekly ? ".yrw" : ".yrb";
-    yearRegister = Register{};
+    Register read;
     if (ProfileFileExists(ext)) {
-        if (ReadResult error = readRegisterFile(file(ext), yearRegister, rows)) {
-            return Outcome{false, {corruptedFileMessage(UserFile + ext)}};
+        if (ReadResult error = readRegisterFile(file(ext), read, rows)) {
+            return failed(corruptedFileMessage(*error));
         }
     }
-    RegisterTotals sums = AddAnnual(yearRegister.rows, rows);
-    yearRegister.totals.TotSdi = sums.TotSdi;
-    yearRegister.totals.TotSui = sums.TotSui;
-    yearRegister.totals.TotCafe = sums.TotCafe;
+    RegisterTotals sums = AddAnnual(read.rows, rows);
+    read.totals.TotSdi = sums.TotSdi;
+    read.totals.TotSui = sums.TotSui;
+    read.totals.TotCafe = sums.TotCafe;
+    yearRegister = read;
     return {};
 }
 
 Outcome Session::SaveVac() {
-    if (WriteResult error = writeVacationFile(file(".hol"), vacation)) {
-        return Outcome{false, {writeFailedMessage(*error)}};
-    }
-    return {};
+    return saveFiles({vacationFileContent(file(".hol"), vacation)});
 }
 
 // --- State tax dialog -------------------------------------------------------------------------
@@ -305,12 +490,25 @@ void Session::applyPresetEffects(const StateDialog& dialog, const PresetEffects&
     }
 }
 
+// The state file into the settings and the five employee fields, whole or not at all. Without
+// the file, the load sequence starts from the defaults; "Get Default" changes nothing.
 Outcome Session::readStateFileInto(StateDialog& dialog, const std::filesystem::path& path,
-                                   const std::string& name) {
-    if (fileExists(path)) {
-        if (readStateFile(path, state, profile)) {
-            return Outcome{false, {corruptedFileMessage(name)}};
+                                   WhenMissing missing) {
+    StateSettings read = state;
+    Profile fields = profile;
+    const bool there = fileExists(path);
+    if (there) {
+        if (ReadResult error = readStateFile(path, read, fields)) {
+            return failed(corruptedFileMessage(*error));
         }
+    } else if (missing == WhenMissing::StartFromDefaults) {
+        if (Outcome defaults = defaultState(read, fields); !defaults.ok) {
+            return defaults;
+        }
+    }
+    if (there || missing == WhenMissing::StartFromDefaults) {
+        state = read;
+        copyStateFileFields(fields, profile);
         dialog.showSettings(state);
     }
     dialog.showSwitches(state);
@@ -323,7 +521,7 @@ Outcome Session::readStateFileInto(StateDialog& dialog, const std::filesystem::p
 // A settings file that cannot be read ends the load sequence: the operator is told which file,
 // and nothing is taken over from half-filled boxes.
 Outcome Session::stateLoadSequence(StateDialog& dialog) {
-    Outcome outcome = readStateFileInto(dialog, file(".sta"), UserFile + ".sta");
+    Outcome outcome = readStateFileInto(dialog, file(".sta"), WhenMissing::StartFromDefaults);
     if (!outcome.ok) {
         return outcome;
     }
@@ -374,12 +572,18 @@ Outcome Session::stateDialogSave() {
         dialog.CheckFor();
     }
     if (auto bad = dialog.fillVari(state)) {
-        return Outcome{false, {nonNumericMessage(bad->box)}};
+        return failed(nonNumericMessage(bad->box));
     }
-    Outcome outcome = WriteStateFile();
-    if (outcome.ok) {
-        append(outcome, SaveOT());
+    if (std::optional<Message> refused = prepareProfileForSave()) {
+        return failed(*refused);
     }
+    // The state file and the profile files, which keep the rest of the state switches.
+    std::vector<FileContent> files = {stateFileContent(file(".sta"), state, profile)};
+    for (FileContent& content : profileContents(UserFile)) {
+        files.push_back(std::move(content));
+    }
+    Outcome outcome = saveFiles(files);
+    afterProfileSaved();
     if (outcome.ok) {
         stateDialog.unload();
     }
@@ -395,20 +599,22 @@ Outcome Session::stateDialogMakeDefault() {
         return {};  // the dialog is not open: nothing to take over
     }
     if (auto bad = stateDialog.model->fillVari(state)) {
-        return Outcome{false, {nonNumericMessage(bad->box)}};
+        return failed(nonNumericMessage(bad->box));
     }
-    const std::string employee = UserFile;
-    Outcome outcome = WriteStateFile();
-    auto step = [&](const Outcome& next) {
-        append(outcome, next);
-        return outcome.ok;
-    };
-    if (outcome.ok && step(SaveOT())) {
-        UserFile.clear();
-        step(SaveOT()) && step(SaveVac()) && step(WriteStateFile()) && step(WriteCityFile()) &&
-            step(WriteNonCityFile());
+    if (std::optional<Message> refused = prepareProfileForSave()) {
+        return failed(*refused);
     }
-    UserFile = employee;
+    // The employee's state and profile files, and every file once more under the empty name,
+    // in one transaction.
+    std::vector<FileContent> files = {stateFileContent(file(".sta"), state, profile)};
+    for (FileContent& content : profileContents(UserFile)) {
+        files.push_back(std::move(content));
+    }
+    for (FileContent& content : employeeContents("")) {
+        files.push_back(std::move(content));
+    }
+    Outcome outcome = saveFiles(files);
+    afterProfileSaved();
     stateDialog.unload();
     cityDialog.unload();
     nonCityDialog.unload();
@@ -424,7 +630,7 @@ Outcome Session::ReadStateFile() {
     if (!stateDialog.loaded()) {
         return loadStateDialog();
     }
-    return readStateFileInto(*stateDialog.model, file(".sta"), UserFile + ".sta");
+    return readStateFileInto(*stateDialog.model, file(".sta"), WhenMissing::StartFromDefaults);
 }
 
 Outcome Session::ReadDefaultStateFile() {
@@ -434,32 +640,32 @@ Outcome Session::ReadDefaultStateFile() {
             return outcome;
         }
     }
-    return readStateFileInto(*stateDialog.model, employeeFile(folder, "", ".sta"), ".sta");
+    return readStateFileInto(*stateDialog.model, employeeFile(folder, "", ".sta"),
+                             WhenMissing::ChangeNothing);
 }
 
 Outcome Session::WriteStateFile() {
-    if (WriteResult error = writeStateFile(file(".sta"), state, profile)) {
-        return Outcome{false, {writeFailedMessage(*error)}};
-    }
-    return {};
+    return saveFiles({stateFileContent(file(".sta"), state, profile)});
 }
 
 // --- City dialog ----------------------------------------------------------------------------
 
 Outcome Session::cityLoadSequence(CityDialog& dialog) {
-    Outcome outcome;
+    CitySettings read = city;
     if (ProfileFileExists(".cti")) {
-        if (readCityFile(file(".cti"), city)) {
-            return Outcome{false, {corruptedFileMessage(UserFile + ".cti")}};
+        if (ReadResult error = readCityFile(file(".cti"), read)) {
+            return failed(corruptedFileMessage(*error));
         }
-        dialog.showSettings(city);
+    } else if (Outcome defaults = defaultCity(read); !defaults.ok) {
+        return defaults;
     }
+    city = read;
+    dialog.showSettings(city);
     dialog.CheckFor();
     if (auto bad = dialog.fillVar(city)) {
-        outcome.ok = false;
-        outcome.messages.push_back(nonNumericMessage(bad->box));
+        return failed(nonNumericMessage(bad->box));
     }
-    return outcome;
+    return {};
 }
 
 Outcome Session::loadCityDialog() {
@@ -481,7 +687,7 @@ Outcome Session::cityDialogSave() {
     CityDialog& dialog = *cityDialog.model;
     dialog.CheckFor();
     if (auto bad = dialog.fillVar(city)) {
-        return Outcome{false, {nonNumericMessage(bad->box)}};
+        return failed(nonNumericMessage(bad->box));
     }
     Outcome outcome = WriteCityFile();
     if (outcome.ok) {
@@ -501,36 +707,37 @@ Outcome Session::ReadCityFile() {
     if (!ProfileFileExists(".cti")) {
         return {};
     }
-    if (readCityFile(file(".cti"), city)) {
-        return Outcome{false, {corruptedFileMessage(UserFile + ".cti")}};
+    CitySettings read = city;
+    if (ReadResult error = readCityFile(file(".cti"), read)) {
+        return failed(corruptedFileMessage(*error));
     }
+    city = read;
     cityDialog.model->showSettings(city);
     return {};
 }
 
 Outcome Session::WriteCityFile() {
-    if (WriteResult error = writeCityFile(file(".cti"), city)) {
-        return Outcome{false, {writeFailedMessage(*error)}};
-    }
-    return {};
+    return saveFiles({cityFileContent(file(".cti"), city)});
 }
 
 // --- Non-city dialog ------------------------------------------------------------------------
 
 Outcome Session::nonCityLoadSequence(NonCityDialog& dialog) {
-    Outcome outcome;
+    NonCitySettings read = nonCity;
     if (ProfileFileExists(".nci")) {
-        if (readNonCityFile(file(".nci"), nonCity)) {
-            return Outcome{false, {corruptedFileMessage(UserFile + ".nci")}};
+        if (ReadResult error = readNonCityFile(file(".nci"), read)) {
+            return failed(corruptedFileMessage(*error));
         }
-        dialog.showSettings(nonCity);
+    } else if (Outcome defaults = defaultNonCity(read); !defaults.ok) {
+        return defaults;
     }
+    nonCity = read;
+    dialog.showSettings(nonCity);
     dialog.ChkFor();
     if (auto bad = dialog.fillVarib(nonCity)) {
-        outcome.ok = false;
-        outcome.messages.push_back(nonNumericMessage(bad->box));
+        return failed(nonNumericMessage(bad->box));
     }
-    return outcome;
+    return {};
 }
 
 Outcome Session::loadNonCityDialog() {
@@ -552,7 +759,7 @@ Outcome Session::nonCityDialogSave() {
     NonCityDialog& dialog = *nonCityDialog.model;
     dialog.ChkFor();
     if (auto bad = dialog.fillVarib(nonCity)) {
-        return Outcome{false, {nonNumericMessage(bad->box)}};
+        return failed(nonNumericMessage(bad->box));
     }
     Outcome outcome = WriteNonCityFile();
     if (outcome.ok) {
@@ -572,18 +779,17 @@ Outcome Session::ReadNonCityFile() {
     if (!nonCityDialog.loaded()) {
         return loadNonCityDialog();
     }
-    if (readNonCityFile(file(".nci"), nonCity)) {
-        return Outcome{false, {corruptedFileMessage(UserFile + ".nci")}};
+    NonCitySettings read = nonCity;
+    if (ReadResult error = readNonCityFile(file(".nci"), read)) {
+        return failed(corruptedFileMessage(*error));
     }
+    nonCity = read;
     nonCityDialog.model->showSettings(nonCity);
     return {};
 }
 
 Outcome Session::WriteNonCityFile() {
-    if (WriteResult error = writeNonCityFile(file(".nci"), nonCity)) {
-        return Outcome{false, {writeFailedMessage(*error)}};
-    }
-    return {};
+    return saveFiles({nonCityFileContent(file(".nci"), nonCity)});
 }
 
 // --- Tax information dialog -----------------------------------------------------------------
@@ -595,6 +801,8 @@ void Session::showTaxInfoItems(const TaxInfoMainItems& items) {
     main.lbTableNotice.caption = items.tableNotice;
 }
 
+// The load sequence takes the profile over into the dialog and back; it writes nothing (the
+// profile files are written by the saves, with what was read or typed).
 Outcome Session::loadTaxInfo() {
     if (taxInfo.loaded()) {
         return {};
@@ -603,10 +811,10 @@ Outcome Session::loadTaxInfo() {
     taxInfo.model->prepareLoad(profile);
     auto taken = taxInfo.model->fillVar_(profile);
     if (auto* bad = std::get_if<BadBox>(&taken)) {
-        return Outcome{false, {nonNumericMessage(bad->box)}};
+        return failed(nonNumericMessage(bad->box));
     }
     showTaxInfoItems(std::get<TaxInfoMainItems>(taken));
-    return SaveOT();
+    return {};
 }
 
 Outcome Session::taxInfoSave() {
@@ -615,16 +823,11 @@ Outcome Session::taxInfoSave() {
     }
     auto taken = taxInfo.model->fillVar_(profile);
     if (auto* bad = std::get_if<BadBox>(&taken)) {
-        return Outcome{false, {nonNumericMessage(bad->box)}};
+        return failed(nonNumericMessage(bad->box));
     }
     showTaxInfoItems(std::get<TaxInfoMainItems>(taken));
-    Outcome outcome = SaveOT();
-    if (outcome.ok) {
-        append(outcome, SaveOT());
-    }
-    if (outcome.ok) {
-        append(outcome, saveAction(UserFile));
-    }
+    // The profile files and every other file of the employee, in one save.
+    Outcome outcome = saveAction(UserFile);
     if (outcome.ok) {
         taxInfo.unload();
     }
@@ -658,19 +861,25 @@ void Session::Clear_All() {
 
 Outcome Session::startUp(const std::string& todayText) {
     today = todayText;
-    Outcome outcome;
+    Outcome outcome = finishInterruptedSave();
     Outcome federalLoaded = LoadFederalTable();
-    outcome.messages = federalLoaded.messages;
+    outcome.messages.insert(outcome.messages.end(), federalLoaded.messages.begin(),
+                            federalLoaded.messages.end());
     main.txtWeek.text = today;
     DefaultRate = kDefaultRate;
-    results = PayResult{};
+    resetEmployee();
     Clear_All();
     main.lbTableVersion.caption = federal.FedTableVersion;
-    // The default files (empty name) give the settings until an employee is opened.
+    // The default files (empty name) give the settings until an employee is opened. When one
+    // cannot be read, the built-in values do, and nothing is written.
+    const Session builtIn = *this;
     Outcome loaded = loadStateDialog();
-    outcome.messages.insert(outcome.messages.end(), loaded.messages.begin(), loaded.messages.end());
+    if (!loaded.ok) {
+        *this = builtIn;
+    }
+    append(outcome, loaded);
     Outcome info = loadTaxInfo();
-    outcome.messages.insert(outcome.messages.end(), info.messages.begin(), info.messages.end());
+    append(outcome, info);
     for (int i = 5; i <= 9; ++i) {
         main.lbTaxTag[static_cast<std::size_t>(i)].caption = taxInfo.model->deductionCaption(i);
     }
@@ -679,130 +888,67 @@ Outcome Session::startUp(const std::string& todayText) {
 
 Outcome Session::newEmployee(const std::string& name) {
     if (!usableEmployeeName(name)) {
-        return Outcome{false, {unusableNameMessage(name)}};
+        return failed(unusableNameMessage(name));
     }
-    const std::string previous = UserFile;
+    if (Outcome recovered = finishInterruptedSave(); !recovered.ok) {
+        return recovered;
+    }
+    if (fileExists(employeeFile(folder, name, ".use"))) {
+        // The existing employee's files are not touched.
+        return failed(okMessage(excerpt(name) + "........" + " already exists. Use Open"));
+    }
+    Session before = *this;
     UserFile = name;
-    if (ProfileFileExists(".use")) {
-        UserFile = previous;  // the existing employee's files are not touched
-        return Outcome{false, {okMessage(name + "........" + " already exists. Use Open")}};
-    }
     main.caption = UserFile + "  User:  ";
     main.lbUser.caption = UserFile;
 
-    // Every employee window back to its defaults.
-    vacation = VacationRecord{};
-    profile.OtDates = {};
-    profile.OtAmounts = {};
-    profile.AnnualSalary = profile.OtApprovedPct = profile.OtEarned = 0;
-    profile.OtMax = profile.OtAvail = profile.OtEarnedPct = 0;
-    Clear_All();
-    yearRegister = Register{};
+    // Every employee window back to its defaults, nothing kept from the employee before. The
+    // tax information is the new employee's; the settings come from the default files, else
+    // the built-in values, as the calculation's loading of the missing files finds them.
+    resetEmployee();
     {
         TaxInfoDialog cleared;
         cleared.ClearAll(profile);
     }
-    taxInfo.unload();
-
-    // The settings start from the default files where there are any, else from the built-in
-    // New York values; they are written as the new employee's files so that the calculation's
-    // loading finds them.
-    Outcome outcome;
-    startSettingsFromDefaults(outcome);
-    stateDialog.unload();
-    cityDialog.unload();
-    nonCityDialog.unload();
-    for (const Outcome& written : {WriteStateFile(), WriteCityFile(), WriteNonCityFile()}) {
-        append(outcome, written);
+    Clear_All();
+    Outcome outcome = defaultNonCity(nonCity);
+    if (outcome.ok) {
+        append(outcome, calculate());
     }
     if (!outcome.ok) {
-        return outcome;
+        Messages messages = std::move(outcome.messages);
+        *this = std::move(before);
+        return Outcome{false, std::move(messages)};
     }
-    append(outcome, calculate());
     return outcome;
-}
-
-void Session::startSettingsFromDefaults(Outcome& outcome) {
-    StateSettings newState;
-    {
-        StateDialog builtIn;
-        builtIn.newYorkButton();
-        (void)builtIn.fillVari(newState);
-    }
-    CitySettings newCity;
-    {
-        CityDialog builtIn;
-        builtIn.newYork();
-        (void)builtIn.fillVar(newCity);
-    }
-    NonCitySettings newNonCity;
-    {
-        NonCityDialog builtIn;
-        builtIn.deFault();
-        (void)builtIn.fillVarib(newNonCity);
-    }
-
-    auto defaultFile = [&](std::string_view ext) { return employeeFile(folder, "", ext); };
-    auto useDefault = [&](std::string_view ext, auto&& read) {
-        if (!fileExists(defaultFile(ext))) {
-            return;
-        }
-        if (read(defaultFile(ext))) {
-            outcome.messages.push_back(corruptedFileMessage(std::string(ext)));
-        }
-    };
-    {
-        // The default state file and the state switches kept in the default profile files; the
-        // default employee's personal fields are not taken over.
-        StateSettings fromDefaults = newState;
-        Profile scratch;
-        bool good = true;
-        for (std::string_view ext : {".sta", ".use", ".and"}) {
-            useDefault(ext, [&](const std::filesystem::path& p) {
-                ReadResult error = ext == ".sta"   ? readStateFile(p, fromDefaults, scratch)
-                                   : ext == ".use" ? readUseFile(p, scratch, fromDefaults)
-                                                   : readAndFile(p, scratch, fromDefaults);
-                good = good && !error;
-                return error;
-            });
-        }
-        if (good) {
-            newState = fromDefaults;
-        }
-    }
-    useDefault(".cti", [&](const std::filesystem::path& p) {
-        CitySettings fromDefaults;
-        ReadResult error = readCityFile(p, fromDefaults);
-        if (!error) {
-            newCity = fromDefaults;
-        }
-        return error;
-    });
-    useDefault(".nci", [&](const std::filesystem::path& p) {
-        NonCitySettings fromDefaults;
-        ReadResult error = readNonCityFile(p, fromDefaults);
-        if (!error) {
-            newNonCity = fromDefaults;
-        }
-        return error;
-    });
-    state = newState;
-    city = newCity;
-    nonCity = newNonCity;
 }
 
 Outcome Session::openEmployee(const std::string& name) {
     if (!usableEmployeeName(name)) {
-        return Outcome{false, {unusableNameMessage(name)}};
+        return failed(unusableNameMessage(name));
+    }
+    if (Outcome recovered = finishInterruptedSave(); !recovered.ok) {
+        return recovered;
     }
     if (!fileExists(employeeFile(folder, name, ".use"))) {
-        return Outcome{false,
-                       {okMessage("There is no employee \"" + name + "\" in " + folder.string() +
-                                  " (no file " + name + ".use).")}};
+        return failed(okMessage("There is no employee " + quotedExcerpt(name) + " in " +
+                                quotedExcerpt(folder.string()) + " (no file " + excerpt(name) +
+                                ".use)."));
     }
-    yearRegister = Register{};
+    // Read into fresh state; on any failure the employee who was open stays open as he was.
+    Session before = *this;
+    Outcome outcome = openInPlace(name);
+    if (!outcome.ok) {
+        Messages messages = std::move(outcome.messages);
+        *this = std::move(before);
+        return Outcome{false, std::move(messages)};
+    }
+    return outcome;
+}
+
+Outcome Session::openInPlace(const std::string& name) {
+    resetEmployee();
     UserFile = name;
-    // A file that cannot be read stops the opening; what was read so far stays.
     Outcome outcome = LoadProfile();
     auto step = [&](const Outcome& next) {
         append(outcome, next);
@@ -811,20 +957,25 @@ Outcome Session::openEmployee(const std::string& name) {
     if (!outcome.ok || !step(LoadAnnual())) {
         return outcome;
     }
+    // The federal table is the program's, not the employee's: a table that cannot be read is
+    // reported here and stops the next calculation, not the opening.
     Outcome federalLoaded = LoadFederalTable();
     outcome.messages.insert(outcome.messages.end(), federalLoaded.messages.begin(),
                             federalLoaded.messages.end());
-    stateDialog.unload();
-    cityDialog.unload();
-    if (!step(loadStateDialog()) || !step(loadCityDialog()) || !step(ReadNonCityFile())) {
+    if (!step(loadStateDialog()) || !step(loadCityDialog())) {
+        return outcome;
+    }
+    if (!step(ProfileFileExists(".nci") ? ReadNonCityFile() : defaultNonCity(nonCity))) {
         return outcome;
     }
     if (ProfileFileExists(".hol")) {
-        if (readVacationFile(file(".hol"), vacation)) {
+        VacationRecord read;
+        if (ReadResult error = readVacationFile(file(".hol"), read)) {
             outcome.ok = false;
-            outcome.messages.push_back(corruptedFileMessage(UserFile + ".hol"));
+            outcome.messages.push_back(corruptedFileMessage(*error));
             return outcome;
         }
+        vacation = read;
     }
     main.caption = UserFile + "  User:  ";
     main.lbUser.caption = UserFile;
@@ -840,66 +991,97 @@ Outcome Session::openEmployee(const std::string& name) {
 
 Outcome Session::saveAction(const std::string& name) {
     if (!usableEmployeeName(name)) {
-        return Outcome{false, {unusableNameMessage(name)}};
+        return failed(unusableNameMessage(name));
+    }
+    if (std::optional<Message> refused = prepareProfileForSave()) {
+        return failed(*refused);
+    }
+    Outcome outcome = saveFiles(employeeContents(name));
+    afterProfileSaved();
+    if (!outcome.ok) {
+        return outcome;  // the employee keeps his name: nothing was saved under the new one
     }
     UserFile = name;
-    Outcome outcome = SaveOT();
-    for (auto write : {&Session::SaveVac, &Session::WriteStateFile, &Session::WriteCityFile,
-                       &Session::WriteNonCityFile}) {
-        if (!outcome.ok) {
-            return outcome;
-        }
-        append(outcome, (this->*write)());
-    }
-    if (!outcome.ok) {
-        return outcome;
-    }
     main.lbUser.caption = UserFile;
     main.caption = UserFile + "  User:  ";
     // Settings dialogs on the screen stay open with the operator's edits.
-    for (auto unloadHidden : {+[](Session& s) {
-                                  if (!s.stateDialog.shown)
-                                      s.stateDialog.unload();
-                              },
-                              +[](Session& s) {
-                                  if (!s.cityDialog.shown)
-                                      s.cityDialog.unload();
-                              },
-                              +[](Session& s) {
-                                  if (!s.nonCityDialog.shown)
-                                      s.nonCityDialog.unload();
-                              }}) {
-        unloadHidden(*this);
+    if (!stateDialog.shown) {
+        stateDialog.unload();
+    }
+    if (!cityDialog.shown) {
+        cityDialog.unload();
+    }
+    if (!nonCityDialog.shown) {
+        nonCityDialog.unload();
     }
     return outcome;
 }
 
-// Refuses an entry box whose text is neither blank nor a number, naming the box.
+Outcome Session::typeIntoEntryBox(std::size_t box, const std::string& text) {
+    if (box >= main.txtAmount.size()) {
+        return {};
+    }
+    if (!isNumericBoxText(text)) {
+        return failed(entryBoxMessage(
+            box, text, "but takes only the characters 0123456789, blank, minus and point."));
+    }
+    main.txtAmount[box].text = text;
+    return {};
+}
+
+// Refuses an entry box whose text is neither blank nor a number a pay period can hold, naming
+// the box.
 std::optional<Message> Session::checkEntryBoxes() const {
     for (std::size_t i = 0; i < main.txtAmount.size(); ++i) {
         const std::string& text = main.txtAmount[i].text;
-        if (text.find_first_not_of(' ') == std::string::npos || strictNumber(text)) {
+        if (!isNumericBoxText(text)) {
+            return entryBoxMessage(
+                i, text, "but takes only the characters 0123456789, blank, minus and point.");
+        }
+        if (text.find_first_not_of(' ') == std::string::npos) {
             continue;
         }
-        return Message{MessageKind::Exclamation,
-                       std::string("The box \"") + kEntryLabels[i] + "\" holds \"" + text +
-                           "\", which is not a number." + kCrLf + "Nothing was calculated.",
-                       kProgramTitle};
+        const std::optional<double> value = strictNumber(text);
+        if (!value) {
+            return entryBoxMessage(i, text, "which is not a number.");
+        }
+        // The dollar box is read as a double, the hour boxes as Singles.
+        const double held = i == 6 ? *value : static_cast<double>(static_cast<float>(*value));
+        if (!withinAmountLimit(held)) {
+            return entryBoxMessage(i, text, "more than any pay period holds.");
+        }
     }
     return std::nullopt;
 }
 
 Outcome Session::calculate() {
     if (auto refused = checkEntryBoxes()) {
-        return Outcome{false, {*refused}};
+        return failed(*refused);
     }
-    Outcome outcome;
-    {
-        outcome = LoadFederalTable();
-        if (!outcome.ok) {
-            federal = FederalTable{};
-            return outcome;
-        }
+    // Nothing is calculated from a file that cannot be read, nor from a pay no period holds:
+    // the session is then as it was, and nothing is written.
+    Session before = *this;
+    Outcome outcome = calculateInPlace();
+    if (!outcome.ok) {
+        Messages messages = std::move(outcome.messages);
+        *this = std::move(before);
+        return Outcome{false, std::move(messages)};
+    }
+    append(outcome, saveAction(UserFile));
+    if (!stateDialog.shown) {
+        stateDialog.unload();
+    }
+    if (!cityDialog.shown) {
+        cityDialog.unload();
+    }
+    return outcome;
+}
+
+// The calculation up to showing its results; the save and the unloading are calculate()'s.
+Outcome Session::calculateInPlace() {
+    Outcome outcome = LoadFederalTable();
+    if (!outcome.ok) {
+        return outcome;
     }
 
     // The city and state settings as last saved. A dialog on the screen keeps the operator's
@@ -911,6 +1093,9 @@ Outcome Session::calculate() {
         scratchCity.emplace();
         append(outcome, cityLoadSequence(*scratchCity));
     }
+    if (!outcome.ok) {
+        return outcome;
+    }
     std::optional<StateDialog> scratchState;
     if (!stateDialog.loaded()) {
         append(outcome, loadStateDialog());
@@ -918,17 +1103,7 @@ Outcome Session::calculate() {
         scratchState.emplace();
         append(outcome, stateLoadSequence(*scratchState));
     }
-    auto unloadHidden = [&] {
-        if (!stateDialog.shown) {
-            stateDialog.unload();
-        }
-        if (!cityDialog.shown) {
-            cityDialog.unload();
-        }
-    };
     if (!outcome.ok) {
-        // A settings file could not be read: nothing is calculated and nothing is written.
-        unloadHidden();
         return outcome;
     }
     StateDialog& live = scratchState ? *scratchState : *stateDialog.model;
@@ -954,16 +1129,23 @@ Outcome Session::calculate() {
 
     PayOutcome calculated = Calcu_late(in);
     if (const auto* bad = std::get_if<EntryBoxError>(&calculated)) {
-        unloadHidden();
+        outcome.ok = false;
+        outcome.messages.push_back(entryBoxMessage(static_cast<std::size_t>(bad->box), bad->text,
+                                                   "which is not a number."));
+        return outcome;
+    }
+    const PayResult& r = std::get<PayResult>(calculated);
+    if (!payWithinLimit(r)) {
         outcome.ok = false;
         outcome.messages.push_back(
             Message{MessageKind::Exclamation,
-                    std::string("The box \"") + kEntryLabels[static_cast<std::size_t>(bad->box)] +
-                        "\" holds \"" + bad->text + "\", which is not a number.",
+                    "The pay of this period, " + format(r.GrossPay, "$#,###.00") +
+                        ", is more than any pay period holds." + kCrLf +
+                        "Check the hours, the dollar amount and the rates. Nothing was calculated.",
                     kProgramTitle});
         return outcome;
     }
-    results = std::get<PayResult>(calculated);
+    results = r;
     profile.MuniAmt = results.MuniAmt;
     profile.BondAmt = results.BondAmt;
     profile.DuesAmt = results.DuesAmt;
@@ -979,8 +1161,6 @@ Outcome Session::calculate() {
 
     // The federal table is in memory only while a calculation runs.
     federal = FederalTable{};
-    append(outcome, saveAction(UserFile));
-    unloadHidden();
     return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/pay.hpp"
 #include "engine/register.hpp"
@@ -72,16 +73,26 @@ class Session {
     DialogSlot<TaxInfoDialog> taxInfo;
 
     // --- Workflows ----------------------------------------------------------------------------
-    // Start-up: the federal table, today's date, the default settings (empty UserFile).
+    // Opening, creating and calculating are all or nothing: when one fails, the session is as
+    // it was before (the employee who was open stays open with every setting and table), and
+    // nothing is written. A file the employee does not have starts from the defaults.
+    //
+    // Start-up: the federal table, today's date, the default settings (empty UserFile). When a
+    // default file cannot be read the session starts from the built-in values.
     Outcome startUp(const std::string& today);
     // File > New after the save question: the name typed at "Enter new user:".
     Outcome newEmployee(const std::string& name);
     // File > Open of the employee whose files are folder/name.* (name without extension).
     Outcome openEmployee(const std::string& name);
-    // The save-user dialog's "&Save" with the name box's text.
+    // The save-user dialog's "&Save" with the name box's text: every file of the employee, as
+    // one transaction (all of them replaced, or none).
     Outcome saveAction(const std::string& name);
     // The calculate button.
     Outcome calculate();
+    // Typing a text into entry box txtAmount(box): the key filter takes only "0123456789 -.";
+    // a text with any other character is refused whole, naming the box, and the box keeps
+    // its text.
+    Outcome typeIntoEntryBox(std::size_t box, const std::string& text);
     // File > Clear.
     void Clear_All();
 
@@ -127,23 +138,48 @@ class Session {
     std::string today;
 
   private:
+    // What reading a settings file that is missing does: a load sequence starts from the
+    // defaults; "Get Default" without a default file changes nothing.
+    enum class WhenMissing { StartFromDefaults, ChangeNothing };
+
+    Outcome openInPlace(const std::string& name);
+    Outcome calculateInPlace();
+    // Every employee record back to what an employee with no files has; the dialogs unloaded.
+    void resetEmployee();
+    // The settings an employee without the file starts from: the default file written by
+    // "Make Default", else the built-in values. The state also takes the five employee fields
+    // of the state file and the state switches kept in the default profile files.
+    Outcome defaultState(StateSettings& s, Profile& fields) const;
+    Outcome defaultCity(CitySettings& c) const;
+    Outcome defaultNonCity(NonCitySettings& n) const;
+    // The profile files' take-over before a save (the tax information dialog's rates, the
+    // frequency and K plan repairs), and the K plan flags made exclusive after it.
+    [[nodiscard]] std::optional<Message> prepareProfileForSave();
+    void afterProfileSaved();
+    // The contents of the profile files, and of every file of the employee under a name.
+    [[nodiscard]] std::vector<FileContent> profileContents(const std::string& name) const;
+    [[nodiscard]] std::vector<FileContent> employeeContents(const std::string& name) const;
+    Outcome saveFiles(const std::vector<FileContent>& files) const;
+    Outcome finishInterruptedSave() const;
+
     [[nodiscard]] PayFrequency frequency() const;
     [[nodiscard]] PayEmployee payEmployee() const;
     [[nodiscard]] PresetContext presetContext() const;
     [[nodiscard]] std::optional<Message> checkEntryBoxes() const;
     void applyPresetEffects(const StateDialog& dialog, const PresetEffects& effects);
     Outcome readStateFileInto(StateDialog& dialog, const std::filesystem::path& path,
-                              const std::string& name);
+                              WhenMissing missing);
     Outcome stateLoadSequence(StateDialog& dialog);
     Outcome cityLoadSequence(CityDialog& dialog);
     Outcome nonCityLoadSequence(NonCityDialog& dialog);
     void showTaxInfoItems(const TaxInfoMainItems& items);
-    void startSettingsFromDefaults(Outcome& outcome);
     void showPayResult(const PayResult& r);
 };
 
-// Messages the workflows show, in the program's own words.
-[[nodiscard]] Message corruptedFileMessage(const std::string& fileName);
+// Messages the workflows show, in the program's own words. A file that could not be read: its
+// content damaged ("You have corupted a file." ... and the place, "Smith.sta, line 2, field 2:
+// not a number: "abc""), or the file itself unreadable (no permission, a folder in its place).
+[[nodiscard]] Message corruptedFileMessage(const FileError& error);
 [[nodiscard]] Message checkYourNumbersMessage();
 [[nodiscard]] Message federalTableMissingMessage();
 // A settings box whose text is not a number, named as the dialog shows it.

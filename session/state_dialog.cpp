@@ -351,7 +351,7 @@ std::optional<NonNumericBox> StateDialog::fillVari(StateSettings& s) {
     std::array<StateSettings::Column, kColumns.size()> columns{};
     auto convert = [](const TextBox& box, const std::string& name,
                       float& out) -> std::optional<NonNumericBox> {
-        const std::optional<float> value = strictSingle(box.text);
+        const std::optional<float> value = strictAmount(box.text);
         if (!value) {
             return NonNumericBox{name};
         }

@@ -1,5 +1,7 @@
 #include "session/tax_info_dialog.hpp"
 
+#include <utility>
+
 #include "engine/money.hpp"
 
 namespace quillon {
@@ -32,15 +34,15 @@ struct Rates {
 std::variant<Rates, BadBox> readRates(const TaxInfoDialog& d) {
     Rates rates;
     rates.hourRateText = withDefaultRate(d.txtHourRate.text);
-    const std::optional<float> rate1 = strictSingle(rates.hourRateText);
+    const std::optional<float> rate1 = strictAmount(rates.hourRateText);
     if (!rate1) {
         return BadBox{"txtHourRate"};
     }
-    const std::optional<float> rate2 = strictSingle(d.txtHourRate2.text);
+    const std::optional<float> rate2 = strictAmount(d.txtHourRate2.text);
     if (!rate2) {
         return BadBox{"txtHourRate2"};
     }
-    const std::optional<float> tips = strictSingle(d.txtTipsRate.text);
+    const std::optional<float> tips = strictAmount(d.txtTipsRate.text);
     if (!tips) {
         return BadBox{"txtTipsRate"};
     }
@@ -133,6 +135,18 @@ std::variant<TaxInfoMainItems, BadBox> TaxInfoDialog::fillVar_(Profile& p) {
     const std::optional<std::int16_t> stateExemptions = strictInteger(cboDepend2.text);
     if (!stateExemptions) {
         return BadBox{"cboDepend2"};
+    }
+    // The amount boxes take their leading number; one that no pay period can hold (a billion
+    // or more, an endless run of digits) refuses the take-over like a rate that is no number.
+    const std::pair<const TextBox*, const char*> amounts[] = {
+        {&txtPension, "txtPension"}, {&txtMuni, "txtMuni"}, {&txtBond, "txtBond"},
+        {&txtMisc, "txtMisc"},       {&txtDues, "txtDues"}, {&txtKplan, "txtKplan"},
+        {&txtFedAddL, "txtFedAddL"}, {&txtCafe, "txtCafe"},
+    };
+    for (const auto& [box, name] : amounts) {
+        if (!withinAmountLimit(static_cast<double>(amountOf(*box)))) {
+            return BadBox{name};
+        }
     }
     const Rates& r = std::get<Rates>(rates);
 

@@ -79,7 +79,9 @@ struct TaxInfoDialog {
     // Every control into the profile, in the dialog's order, with the 7.5 rule applied to the
     // Hourly Rate 1 box. The three rates must be numbers and the state exemptions a 16-bit
     // integer (a fraction rounds half to even): a box that is not refuses the whole take-over,
-    // naming the box, and neither the profile nor any box changes. Amount boxes never fail.
+    // naming the box, and neither the profile nor any box changes. Amount boxes take their
+    // leading number and fail only on a number no pay period holds (a billion or more), as
+    // the rates do.
     [[nodiscard]] std::variant<TaxInfoMainItems, BadBox> fillVar_(Profile& p);
     // New employee: the profile's fields of this dialog and the controls to their defaults.
     void ClearAll(Profile& p);

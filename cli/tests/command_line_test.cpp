@@ -40,6 +40,26 @@ TEST(CommandLine, BoxesNotGivenStayEmptyAndOneXIsTheDefault) {
     EXPECT_FALSE(parsed.commandLine->json);
 }
 
+TEST(CommandLine, CheckTakesAnyNumberOfNames) {
+    for (const std::vector<std::string>& names :
+         {std::vector<std::string>{}, {"Smith"}, {"Smith", "Jones", ""}}) {
+        std::vector<std::string> args = {"check"};
+        args.insert(args.end(), names.begin(), names.end());
+        ParseResult parsed = parseCommandLine(args);
+        ASSERT_TRUE(parsed.commandLine) << parsed.error;
+        EXPECT_EQ(parsed.commandLine->command, CommandLine::Command::Check);
+        EXPECT_EQ(parsed.commandLine->names, names);
+    }
+}
+
+TEST(CommandLine, AnOffendingArgumentIsQuotedShortAndEscaped) {
+    ParseResult parsed = parseCommandLine({"calc", "Smith", "--\x1b[31m" + std::string(500, 'x')});
+    ASSERT_FALSE(parsed.commandLine);
+    EXPECT_EQ(parsed.error.find('\x1b'), std::string::npos);
+    EXPECT_LT(parsed.error.size(), 120u) << parsed.error;
+    EXPECT_NE(parsed.error.find("\\x1b[31m"), std::string::npos) << parsed.error;
+}
+
 TEST(CommandLine, UsageErrors) {
     const std::vector<std::vector<std::string>> wrong = {
         {},
@@ -49,6 +69,9 @@ TEST(CommandLine, UsageErrors) {
         {"calc", "Smith", "--hours1"},
         {"calc", "Smith", "--frobnicate"},
         {"new", "Smith", "--hours1", "40"},
+        {"check", "Smith", "--hours1", "40"},
+        {"check", "--json"},
+        {"new"},
         {"--dir"},
     };
     for (const auto& args : wrong) {

@@ -130,8 +130,118 @@ TEST_F(Tool, ErrorsGoToStandardErrorWithStatusOne) {
     EXPECT_EQ(read("Smith.use"), before);
 }
 
+TEST_F(Tool, EveryBoxOptionTakesOnlyWhatTheKeyFilterLetsThrough) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    const std::string before = read("Smith.use");
+    struct Case {
+        const char* option;
+        const char* text;
+        const char* box;
+    };
+    static const Case cases[] = {
+        {"--hours1", "40h", "STRAIGHT TIME HOURS 1"},
+        {"--hours2", "4,5", "STRAIGHT TIME HOURS 2"},
+        {"--ot", "1e30", "O.T."},
+        {"--ot15", "+2", "O.T. TIME AND 1/2 (1.5X)"},
+        {"--holiday", "8\\t", "HOLIDAY IN HOURS"},  // printf makes it a tab
+        {"--vacation", "x", "VACATION - SICK, IN HOURS"},
+        {"--dollars", "$5", "PAY IN DOLLAR AMOUNT"},
+        {"--tips", "1_000", "TIPS (Hours)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        ToolRun r = run(std::string("calc Smith ") + c.option + " \"$(printf '" + c.text + "')\"");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(std::string("\"") + c.box + "\""), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("takes only the characters 0123456789, blank, minus and point"),
+                  std::string::npos)
+            << r.err;
+    }
+    // Within the filter, but more than a pay period holds.
+    for (const char* args : {"--ot 1000000000", "--hours1 900000000", "--dollars 2000000000"}) {
+        SCOPED_TRACE(args);
+        ToolRun r = run(std::string("calc Smith ") + args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("pay period holds"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(read("Smith.use"), before);
+}
+
+TEST_F(Tool, EveryFailureExitsWithOne) {
+    // A folder where the new employee's state file should go: nothing of him is written.
+    std::filesystem::create_directory(dir / "Smith.sta");
+    ToolRun created = run("new Smith");
+    EXPECT_EQ(created.status, 1);
+    EXPECT_NE(created.err.find("Smith.sta"), std::string::npos) << created.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "Smith.use"));
+    std::filesystem::remove(dir / "Smith.sta");
+
+    // A damaged default file stops the program at start-up.
+    ASSERT_EQ(run("new Smith").status, 0);
+    std::ofstream(dir / ".sta", std::ios::binary) << "1,2\r\n";
+    ToolRun started = run("calc Smith --hours1 40");
+    EXPECT_EQ(started.status, 1);
+    EXPECT_EQ(started.out, "");
+    EXPECT_NE(started.err.find(".sta, line 2: the file ends early"), std::string::npos)
+        << started.err;
+}
+
+TEST_F(Tool, MessagesQuoteAShortExcerptWithControlCharactersEscaped) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    ToolRun longText = run("calc Smith --hours1 " + std::string(10000, '1'));
+    EXPECT_EQ(longText.status, 1);
+    EXPECT_LT(longText.err.size(), 300u) << longText.err;
+    ToolRun escape = run("calc \"$(printf 'Smith\\033[2J')\"");
+    EXPECT_EQ(escape.status, 1);
+    EXPECT_EQ(escape.err.find('\x1b'), std::string::npos) << escape.err;
+    EXPECT_NE(escape.err.find("Smith\\x1b[2J"), std::string::npos) << escape.err;
+}
+
+TEST_F(Tool, CheckNamesEachDamagedFileAndExitsWithOne) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    ASSERT_EQ(run("new Jones").status, 0);
+    ToolRun clean = run("check");
+    EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+    EXPECT_EQ(clean.out, "");
+
+    const std::string sta = read("Smith.sta");
+    std::ofstream(dir / "Smith.sta", std::ios::binary | std::ios::trunc) << sta << "0\r\n";
+    std::filesystem::remove(dir / "Jones.cti");
+    std::filesystem::create_directory(dir / "Jones.cti");
+    ToolRun damaged = run("check");
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out,
+              "Jones.cti: a folder in place of the file\n"
+              "Smith.sta, line 24, field 1: more fields than the file holds: \"0\"\n");
+    ToolRun named = run("check Jones Nobody");
+    EXPECT_EQ(named.status, 1);
+    EXPECT_EQ(named.out,
+              "Jones.cti: a folder in place of the file\nNobody.use: the file does not exist\n");
+    // Only what was asked about counts; nothing is written.
+    EXPECT_EQ(read("Smith.sta"), sta + "0\r\n");
+    std::filesystem::remove(dir / "Jones.cti");
+    EXPECT_EQ(run("check Jones").status, 0);
+}
+
+TEST_F(Tool, CheckFinishesASaveThatWasInterruptedAfterItsCommit) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    const std::filesystem::path staging = dir / ".quillon-save";
+    std::filesystem::create_directory(staging);
+    const std::string cfe = "12.5,1,0\r\n";
+    std::ofstream(staging / "Smith.cfe", std::ios::binary) << cfe;
+    std::ofstream(staging / "commit", std::ios::binary) << "quillon save\nSmith.cfe\nend\n";
+    ToolRun checked = run("check Smith");
+    EXPECT_EQ(checked.status, 0) << checked.out;
+    EXPECT_NE(checked.err.find("finished an interrupted save"), std::string::npos) << checked.err;
+    EXPECT_EQ(read("Smith.cfe"), cfe);
+    EXPECT_FALSE(std::filesystem::exists(staging));
+}
+
 TEST_F(Tool, UsageErrorsExitWithTwo) {
-    for (const char* args : {"", "calc", "frobnicate Smith", "calc Smith --hours1"}) {
+    for (const char* args :
+         {"", "calc", "frobnicate Smith", "calc Smith --hours1", "check --json", "new"}) {
         SCOPED_TRACE(args);
         ToolRun r = run(args);
         EXPECT_EQ(r.status, 2);

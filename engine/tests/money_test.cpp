@@ -115,6 +115,59 @@ TEST(Currency, SumsAndDifferencesAreExact) {
     EXPECT_LT(Currency::fromUnits(-1), Currency{});
 }
 
+// Beyond the range a sum is held at the nearest end instead of wrapping around (which would
+// be undefined behaviour and turn a huge gross pay negative).
+TEST(Currency, SumsBeyondTheRangeAreHeldAtItsEnds) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    struct Case {
+        std::int64_t a, b;
+        char op;
+        std::int64_t expected;
+    };
+    static const Case cases[] = {
+        {kMax, 1, '+', kMax},     {kMax, kMax, '+', kMax},   {kMin, -1, '+', kMin},
+        {kMin, kMin, '+', kMin},  {kMax, -1, '-', kMax},     {kMin, 1, '-', kMin},
+        {0, kMin, '-', kMax},     {kMax, kMin, '-', kMax},   {kMin, kMax, '-', kMin},
+        {kMax - 5, 5, '+', kMax}, {kMin + 5, -5, '+', kMin}, {-3, kMax, '+', kMax - 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.a) + " " + c.op + " " + std::to_string(c.b));
+        const Currency a = Currency::fromUnits(c.a);
+        const Currency b = Currency::fromUnits(c.b);
+        EXPECT_EQ((c.op == '+' ? a + b : a - b).units(), c.expected);
+    }
+    EXPECT_EQ((-Currency::fromUnits(kMin)).units(), kMax);
+    EXPECT_EQ(Currency::largest().units(), kMax);
+    // A gross pay from absurd hours stays at the end, however many terms follow.
+    Currency gross = Currency::fromDouble(1e30);
+    for (int i = 0; i < 5; ++i) {
+        gross += Currency::fromDouble(1e30);
+    }
+    EXPECT_EQ(gross, Currency::largest());
+}
+
+TEST(AmountLimit, RefusesWhatNoPayPeriodHolds) {
+    struct Case {
+        const char* text;
+        bool accepted;
+    };
+    static const Case cases[] = {
+        {"999999", true},     {"999999936", true}, {"-999999936", true}, {"0", true},
+        {"999999999", false},  // the Single nearest to it is 1e9
+        {"1e9", false},       {"-1e9", false},     {"1e30", false},      {"nan", false},
+        {"inf", false},       {"1e39", false},     {"abc", false},       {"", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(strictAmount(c.text).has_value(), c.accepted);
+    }
+    EXPECT_TRUE(withinAmountLimit(999999999.0));
+    EXPECT_FALSE(withinAmountLimit(1e9));
+    EXPECT_FALSE(withinAmountLimit(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(withinAmountLimit(-std::numeric_limits<double>::infinity()));
+}
+
 struct UnitsToValues {
     std::int64_t units;
     double asDouble;

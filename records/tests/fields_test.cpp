@@ -59,10 +59,22 @@ TEST(FieldReader, ReadsNumbersInEveryFormTheFilesHold) {
         float expected;
     };
     static const Case cases[] = {
-        {".5", 0.5f},          {"-.25", -0.25f}, {"0.0525", 0.0525f}, {"1E-07", 1e-7f},
-        {"1e3", 1000.0f},      {"+3", 3.0f},     {"   12", 12.0f},    {"12   ", 12.0f},
-        {"999999", 999999.0f}, {"5.", 5.0f},     {"\"2.5\"", 2.5f},   {",", 0.0f},
-        {"  ,", 0.0f},         {"1e-60", 0.0f},  {"-0", 0.0f},        {"18.54", 18.54f},
+        {".5", 0.5f},
+        {"-.25", -0.25f},
+        {"0.0525", 0.0525f},
+        {"1E-07", 1e-7f},
+        {"1e3", 1000.0f},
+        {"+3", 3.0f},
+        {"   12", 12.0f},
+        {"12   ", 12.0f},
+        {"999999", 999999.0f},
+        {"5.", 5.0f},
+        {"-999999936", -999999936.0f},
+        {",", 0.0f},
+        {"  ,", 0.0f},
+        {"1e-60", 0.0f},
+        {"-0", 0.0f},
+        {"18.54", 18.54f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -92,9 +104,15 @@ TEST(FieldReader, RefusesFieldsThatAreNotNumbers) {
         {"nan", "not a number: \"nan\""},
         {"1 2", "not a number: \"1 2\""},
         {"#TRUE#", "not a number: \"#TRUE#\""},
-        {"\"Single\"", "not a number: \"Single\""},
+        {"\"Single\"", "a string where a number belongs: \"Single\""},
+        {"\"2.5\"", "a string where a number belongs: \"2.5\""},
         {"1e39", "number out of range: \"1e39\""},
         {"-4e38", "number out of range: \"-4e38\""},
+        // No pay period holds a billion: amounts, rates, hours and percentages stay below it.
+        {"1e30", "number out of range: \"1e30\""},
+        {"1e9", "number out of range: \"1e9\""},
+        {"-1000000000", "number out of range: \"-1000000000\""},
+        {"999999999", "number out of range: \"999999999\""},  // the Single 1e9
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -169,17 +187,34 @@ TEST(FieldReader, ReadsCurrencyToTheTenThousandth) {
 
 // ----- reading strings and the shape of a file
 
-TEST(FieldReader, ReadsStringsQuotedOrAsWritten) {
-    FieldReader in("\"Albany, NY 12207\",  \"\" , plain text  ,\"x\"\r\n", "x.and");
-    std::string a, b, c, d;
+TEST(FieldReader, ReadsStringsInDoubleQuotes) {
+    FieldReader in("\"Albany, NY 12207\",  \"\" , ,\"x\"\r\n", "x.and");
+    std::string a, b, c = "was", d;
     ASSERT_TRUE(in.string(a));
     ASSERT_TRUE(in.string(b));
     ASSERT_TRUE(in.string(c));
     ASSERT_TRUE(in.string(d));
     EXPECT_EQ(a, "Albany, NY 12207");  // a comma inside quotes belongs to the string
     EXPECT_EQ(b, "");
-    EXPECT_EQ(c, "plain text");
+    EXPECT_EQ(c, "");  // an empty field
     EXPECT_EQ(d, "x");
+}
+
+TEST(FieldReader, AFieldOfAnotherKindWhereAStringBelongsIsRefused) {
+    // A number shifted into a string's place (a split number earlier in the file) shows here.
+    for (const char* text : {"2", "plain text", "#TRUE#"}) {
+        SCOPED_TRACE(text);
+        FieldReader in(text, "x.sta");
+        std::string value = "kept";
+        EXPECT_FALSE(in.string(value));
+        EXPECT_EQ(value, "kept");
+        EXPECT_EQ(in.error()->problem,
+                  "not a string in double quotes: \"" + std::string(text) + "\"");
+    }
+    FieldReader quoted("\"#TRUE#\"", "x.and");
+    bool flag = false;
+    EXPECT_FALSE(quoted.boolean(flag));
+    EXPECT_EQ(quoted.error()->problem, "a string where true or false belongs: \"#TRUE#\"");
 }
 
 TEST(FieldReader, KeepsEveryByteOfAString) {
@@ -306,19 +341,44 @@ TEST(FieldReader, ReadsVariantsAsTheyWereWritten) {
     EXPECT_EQ(v[7], Variant(std::string("abc")));
 }
 
-TEST(FieldReader, OpenReadsAFileAndRefusesWhatCannotBeRead) {
+TEST(FieldReader, OpenReadsAFileAndSaysWhyAnotherCannotBeRead) {
     TempFolder folder;
     std::ofstream(folder.path() / "a.cfe", std::ios::binary) << "25.5,1,0\r\n";
     auto in = FieldReader::open(folder.path() / "a.cfe", "a.cfe");
-    ASSERT_TRUE(in.has_value());
+    ASSERT_TRUE(std::holds_alternative<FieldReader>(in));
     float amount = 0;
-    EXPECT_TRUE(in->number(amount));
+    EXPECT_TRUE(std::get<FieldReader>(in).number(amount));
     EXPECT_EQ(amount, 25.5f);
-    EXPECT_FALSE(FieldReader::open(folder.path() / "missing.cfe", "missing.cfe").has_value());
-    EXPECT_FALSE(FieldReader::open(folder.path(), "folder").has_value());
+
+    fs::create_symlink("loop.cfe", folder.path() / "loop.cfe");  // a link to itself
+    struct Case {
+        fs::path path;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {folder.path() / "missing.cfe", "the file does not exist"},
+        {folder.path(), "a folder in place of the file"},
+        {folder.path() / "loop.cfe", "cannot open the file: Too many levels of symbolic links"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.string());
+        auto refused = FieldReader::open(c.path, "x.cfe");
+        ASSERT_TRUE(std::holds_alternative<FileError>(refused));
+        EXPECT_EQ(std::get<FileError>(refused).describe(), std::string("x.cfe: ") + c.problem);
+    }
+    if (::geteuid() != 0) {  // permissions do not hold for root
+        fs::permissions(folder.path() / "a.cfe", fs::perms::none);
+        auto refused = FieldReader::open(folder.path() / "a.cfe", "a.cfe");
+        ASSERT_TRUE(std::holds_alternative<FileError>(refused));
+        EXPECT_EQ(std::get<FileError>(refused).problem, "cannot open the file: Permission denied");
+    }
+
+    // Only a name under which nothing exists is missing.
     EXPECT_TRUE(fileExists(folder.path() / "a.cfe"));
+    EXPECT_TRUE(fileExists(folder.path() / "loop.cfe"));
+    EXPECT_TRUE(fileExists(folder.path()));
     EXPECT_FALSE(fileExists(folder.path() / "missing.cfe"));
-    EXPECT_FALSE(fileExists(folder.path()));
+    EXPECT_FALSE(fileExists(folder.path() / "a.cfe" / "below.cfe"));
 }
 
 // ----- writing
@@ -379,8 +439,8 @@ TEST(FieldWriter, EverySingleReadsBackToItself) {
         if (i % 2 == 1) {
             value = static_cast<float>(static_cast<int>(bits(random) % 10000000)) / 100.0f;
         }
-        if (!std::isfinite(value)) {
-            continue;
+        if (!withinAmountLimit(static_cast<double>(value))) {
+            continue;  // refused by the reader, and so by the writer
         }
         std::string text = plainNumberText(value);
         ASSERT_EQ(text.find_first_of("eE"), std::string::npos) << text;
@@ -390,7 +450,7 @@ TEST(FieldWriter, EverySingleReadsBackToItself) {
         ASSERT_EQ(back, value) << text;
         ++checked;
     }
-    EXPECT_GT(checked, 190000);
+    EXPECT_GT(checked, 150000);
 }
 
 TEST(FieldWriter, StorableTextKeepsAFileReadable) {
@@ -435,6 +495,19 @@ TEST(FieldWriter, MarksANumberThatHasNoPlainForm) {
     FieldWriter v;
     v.number(std::numeric_limits<double>::infinity());
     EXPECT_FALSE(v.ok());
+    // What the readers refuse is not stored either, so a save never writes a file that cannot
+    // be opened again; a reserved Variant keeps any finite number it was read with.
+    for (float big : {1e9f, -1e9f, 1e30f}) {
+        FieldWriter x;
+        x.number(big);
+        EXPECT_FALSE(x.ok()) << big;
+    }
+    FieldWriter kept;
+    kept.number(999999936.0f).variant(Variant{1e300});
+    EXPECT_TRUE(kept.ok());
+    FieldWriter total;
+    total.currency(Currency::fromDouble(2e9));
+    EXPECT_FALSE(total.ok());
 }
 
 TEST(FieldWriter, SpareVariantsSurviveARoundTripAsTheyWere) {
@@ -514,7 +587,7 @@ TEST(WriteFileAtomically, AFolderInPlaceOfTheFileIsLeftAloneAndReported) {
     auto error = writeFileAtomically(file, "new\r\n", "Smith.sta");
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->file, "Smith.sta");
-    EXPECT_EQ(error->problem.rfind("cannot write: ", 0), 0u) << error->problem;
+    EXPECT_EQ(error->problem, "a folder in place of the file");
     EXPECT_TRUE(fs::is_directory(file));
     EXPECT_EQ(contentOf(file / "inside"), "kept");
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Smith.sta"});

@@ -172,8 +172,13 @@ TEST_F(Workflow, CorruptedSettingsFileStopsTheCalculationAndIsLeftAlone) {
         Outcome calculated = s.calculate();
         EXPECT_FALSE(calculated.ok);
         ASSERT_FALSE(calculated.messages.empty());
-        EXPECT_EQ(calculated.messages[0].text,
-                  "You have corupted a file.\r\nFind file,\r\n" + name + "\r\nand delete it.");
+        // The program's words, then the place: file, line, field and what is wrong.
+        EXPECT_EQ(
+            calculated.messages[0].text.rfind("You have corupted a file.\r\nFind file,\r\n" + name +
+                                                  "\r\nand delete it.\r\n" + name + ", line ",
+                                              0),
+            0u)
+            << calculated.messages[0].text;
         EXPECT_EQ(read(name), corrupted);
         EXPECT_EQ(read("Smith.use"), profileBefore);
         write(name, good);
