@@ -7,6 +7,7 @@
 
 #include <deque>
 
+#include "session/file_menu.hpp"
 #include "session/questions.hpp"
 #include "session/tests/session_fixture.hpp"
 
@@ -29,13 +30,14 @@ class Answers : public Questions {
         yes_.pop_front();
         return answer;
     }
-    std::optional<std::string> askText(const TextQuestion&) override { return std::nullopt; }
+    std::optional<std::string> askText(const TextQuestion&) override { return name; }
     std::optional<std::filesystem::path> askFile(const FileQuestion&) override {
         return std::nullopt;
     }
     SaveUserEnd showSaveUser(SaveUserDialog&) override { return SaveUserEnd::No; }
 
     std::vector<Message> asked;
+    std::optional<std::string> name;  // the answer to the name prompt
 
   private:
     std::deque<bool> yes_;
@@ -394,6 +396,39 @@ TEST_F(RegisterTest, TheSaveQuestionBeforeDroppingTheWindowComesOnlyAfterAChange
     EXPECT_EQ(yes.asked.size(), 1u);
     EXPECT_EQ(lineCount("Baker.yrw"), 215);
     EXPECT_FALSE(registerChanged(s));
+}
+
+TEST_F(RegisterTest, NewAndExitOfferToSaveAChangedRegisterFirst) {
+    Session s = newBaker();
+    ASSERT_TRUE(openRegisterWindow(s).ok);
+    ASSERT_TRUE(PasteMe(s, 3).ok);
+    // New: "SAVE PREVIOUS USER?" No, the name, then the register's question: Yes saves Baker's.
+    Answers newAnswers({false, true});
+    newAnswers.name = "Lopez";
+    WorkflowEnd created = fileNew(s, newAnswers);
+    ASSERT_TRUE(created.outcome.ok) << firstMessage(created.outcome);
+    ASSERT_EQ(newAnswers.asked.size(), 2u);
+    EXPECT_EQ(newAnswers.asked[1].text, kSaveRegisterQuestion);
+    EXPECT_EQ(lineCount("Baker.yrw"), 215);
+    EXPECT_FALSE(s.registerWindow);
+
+    // Exit with a register whose file cannot be written: the program stays, the window too.
+    ASSERT_TRUE(openRegisterWindow(s).ok);
+    ASSERT_TRUE(PasteMe(s, 1).ok);
+    std::filesystem::create_directory(dir / "Lopez.yrw");
+    Answers exitAnswers({false, true});
+    WorkflowEnd ended = fileExit(s, exitAnswers);
+    EXPECT_FALSE(ended.endProgram);
+    EXPECT_FALSE(ended.outcome.ok);
+    EXPECT_TRUE(s.registerWindow);
+    // Without a change nothing more is asked.
+    std::filesystem::remove(dir / "Lopez.yrw");
+    Answers yes({true});
+    ASSERT_TRUE(closeRegisterWindow(s, yes).ok);
+    ASSERT_TRUE(openRegisterWindow(s).ok);
+    Answers onlySettings({false});
+    EXPECT_TRUE(fileExit(s, onlySettings).endProgram);
+    EXPECT_EQ(onlySettings.asked.size(), 1u);
 }
 
 TEST_F(RegisterTest, PostingFromTheCommandLineSavesAsClosingWithYes) {
