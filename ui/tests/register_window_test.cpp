@@ -131,6 +131,7 @@ class RegisterWindowTest : public QObject {
     void excelWritesTheWorkbookAndOpensIt();
     void aDamagedRegisterIsRefusedAndTheWindowDoesNotOpen();
     void anotherEmployeeClosesTheWindow();
+    void aCalculationLeavesTheWindowAndItsPostingsOpen();
 };
 
 void RegisterWindowTest::leftClickAndEnterPostTheLastCalculation() {
@@ -394,6 +395,20 @@ void RegisterWindowTest::anotherEmployeeClosesTheWindow() {
     desk.asker.texts = {std::string("Lopez")};
     Desk::menu(*desk.window, "mnuNew");
     QTRY_VERIFY(desk.view.isNull());
+    QVERIFY(desk.asker.told.empty());
+}
+
+void RegisterWindowTest::aCalculationLeavesTheWindowAndItsPostingsOpen() {
+    Desk desk;
+    desk.openRegister();
+    QTest::mouseClick(desk.rowNumber(1), Qt::LeftButton);
+    desk.calculate("38");  // the next week, posted into row 2 without closing the window
+    QTest::qWait(0);
+    QVERIFY(!desk.view.isNull());
+    QTest::mouseClick(desk.rowNumber(2), Qt::LeftButton);
+    QCOMPARE(desk.cell("txtNet", 1)->text(), QStringLiteral("300.00"));
+    QCOMPARE(desk.cell("txtNet", 2)->text(), QStringLiteral("285.00"));
+    QCOMPARE(desk.total("txtTotNet")->text(), QStringLiteral("585.00"));
     QVERIFY(desk.asker.told.empty());
 }
 
