@@ -1,4 +1,5 @@
-// The command line of quillon-cli, parsed into what the session is asked to do.
+// The command line of quillon-cli and quillon-print, parsed into what the session is asked to
+// do.
 #pragma once
 
 #include <array>
@@ -9,9 +10,9 @@
 namespace quillon {
 
 struct CommandLine {
-    enum class Command { New, Calc, Check };
+    enum class Command { New, Calc, Check, Register, Export, Print };
     Command command = Command::Calc;
-    std::string name;                // new and calc
+    std::string name;                // new, calc, register, export and print
     std::vector<std::string> names;  // check: the employees, none for every one in the folder
     std::optional<std::string> dir;
     // The eight entry boxes as typed; boxes not given stay empty.
@@ -19,8 +20,18 @@ struct CommandLine {
     bool ot2x = false;
     bool louisianaPrior = false;
     std::optional<std::string> weekEnding;
-    bool json = false;
+    bool json = false;               // calc and register
+    std::optional<int> postRow;      // calc --post ROW: 1 to 53 (the frequency narrows it)
+    std::string workbook;            // export: the .xlsx file to write
+    std::string printKind;           // print: what to print ("register", ...)
+    std::optional<std::string> pdf;  // print --pdf FILE
 };
+
+// The commands quillon-cli hands to quillon-print, which links the printing and spreadsheet
+// libraries.
+[[nodiscard]] constexpr bool runsInPrintProgram(CommandLine::Command command) {
+    return command == CommandLine::Command::Export || command == CommandLine::Command::Print;
+}
 
 struct ParseResult {
     std::optional<CommandLine> commandLine;
@@ -33,7 +44,10 @@ inline constexpr const char* kUsage =
     "usage: quillon-cli [--dir DIR] new NAME\n"
     "       quillon-cli [--dir DIR] calc NAME [--hours1 T] [--hours2 T] [--ot T] [--ot2x]\n"
     "                   [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
-    "                   [--week-ending T] [--louisiana-prior] [--json]\n"
-    "       quillon-cli [--dir DIR] check [NAME...]\n";
+    "                   [--week-ending T] [--louisiana-prior] [--post ROW] [--json]\n"
+    "       quillon-cli [--dir DIR] check [NAME...]\n"
+    "       quillon-cli [--dir DIR] register NAME [--json]\n"
+    "       quillon-cli [--dir DIR] export NAME FILE.xlsx\n"
+    "       quillon-cli [--dir DIR] print register NAME --pdf FILE.pdf\n";
 
 }  // namespace quillon

@@ -1,5 +1,10 @@
-// quillon-cli: new, calc and check over the same session the windows use. Never asks questions.
-#include <ctime>
+// quillon-cli: new, calc, check and register over the same session the windows use. Never asks
+// questions. The printouts and the spreadsheet export run in quillon-print, which it hands over
+// to.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -8,54 +13,17 @@
 #include <vector>
 
 #include "cli/command_line.hpp"
+#include "cli/program.hpp"
 #include "session/check.hpp"
 #include "session/file_menu.hpp"
+#include "session/register_window.hpp"
 #include "session/session.hpp"
 
 namespace {
 
 using namespace quillon;
 
-std::string todayText() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) + "/" +
-           std::to_string(local.tm_year + 1900);
-}
-
-// The program's data folder: the installed one, or the source tree's for a build that was not
-// installed.
-std::filesystem::path dataFolder() {
-    std::filesystem::path installed = QUILLON_INSTALLED_DATA;
-    std::error_code ec;
-    if (std::filesystem::exists(installed / std::string(kFederalTableFileName), ec)) {
-        return installed;
-    }
-    return std::filesystem::path(QUILLON_SOURCE_DIR) / "data";
-}
-
-// A message as the terminal shows it: its lines, and no control character but the line ends.
-std::string terminalText(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;  // CR LF ends a line as LF does
-        }
-        if (text[i] == '\n') {
-            out += '\n';
-            continue;
-        }
-        out += excerpt(std::string_view(text).substr(i, 1), 1);
-    }
-    return out;
-}
-
-void printMessages(const Messages& messages) {
-    for (const Message& m : messages) {
-        std::cerr << terminalText(m.text) << '\n';
-    }
-}
+constexpr const char* kPrintProgram = "quillon-print";
 
 // `check`: one line per file that cannot be read whole; 0 when every file reads.
 int check(const std::filesystem::path& folder, const std::vector<std::string>& names) {
@@ -78,15 +46,10 @@ int check(const std::filesystem::path& folder, const std::vector<std::string>& n
     return ok && std::cout ? 0 : 1;
 }
 
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    return out + "\"";
+// Results that did not reach their reader are a failure too (a full disk, a closed pipe).
+int flushed() {
+    std::cout.flush();
+    return std::cout ? 0 : 1;
 }
 
 // The result area as the main window shows it, in the order scripts rely on.
@@ -116,6 +79,72 @@ std::vector<std::pair<std::string, std::string>> resultArea(const MainWindow& w)
     return items;
 }
 
+// `register`: the used rows and the totals as the register window shows them after opening.
+int printRegister(Session& session, bool json) {
+    Outcome opened = openRegisterWindow(session);
+    printMessages(opened.messages);
+    if (!opened.ok) {
+        return 1;
+    }
+    const RegisterWindow& w = *session.registerWindow;
+    if (json) {
+        std::cout << "{\"rows\":[";
+        for (int row = 1; row <= w.usedRows(); ++row) {
+            std::cout << (row > 1 ? "," : "") << "{\"row\":" << row;
+            for (const auto& [field, text] : w.rowInFileOrder(row, session.yearRegister)) {
+                std::cout << ',' << jsonString(field) << ':' << jsonString(text);
+            }
+            std::cout << '}';
+        }
+        std::cout << "],\"totals\":{";
+        bool first = true;
+        for (const auto& [total, text] : w.totalsInFileOrder()) {
+            std::cout << (first ? "" : ",") << jsonString(total) << ':' << jsonString(text);
+            first = false;
+        }
+        std::cout << "}}\n";
+        return flushed();
+    }
+    for (int row = 1; row <= w.usedRows(); ++row) {
+        std::cout << row;
+        for (const auto& field : w.rowInFileOrder(row, session.yearRegister)) {
+            std::cout << '\t' << terminalText(field.second);
+        }
+        std::cout << '\n';
+    }
+    std::cout << "TOTALS";
+    for (const auto& total : w.totalsInFileOrder()) {
+        std::cout << '\t' << terminalText(total.second);
+    }
+    std::cout << '\n';
+    return flushed();
+}
+
+// `print` and `export` run in quillon-print, beside this program, with the same arguments.
+int handOverToPrintProgram(char** argv) {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::filesystem::path program =
+        (ec ? std::filesystem::path(argv[0]) : self).parent_path() / kPrintProgram;
+    if (!std::filesystem::exists(program, ec)) {
+        std::cerr << "quillon-cli: " << kPrintProgram << " is missing: it writes the printouts "
+                  << "and the spreadsheet export, and belongs beside quillon-cli at "
+                  << quotedExcerpt(program.string(), 200) << ".\n";
+        return 1;
+    }
+    const std::string path = program.string();
+    std::vector<char*> arguments;
+    arguments.push_back(const_cast<char*>(path.c_str()));
+    for (char** arg = argv + 1; *arg != nullptr; ++arg) {
+        arguments.push_back(*arg);
+    }
+    arguments.push_back(nullptr);
+    ::execv(path.c_str(), arguments.data());
+    std::cerr << "quillon-cli: cannot start " << quotedExcerpt(path, 200) << ": "
+              << std::strerror(errno) << '\n';
+    return 1;
+}
+
 // File > New as the windows run it, with the answers of the command line: the previous employee
 // is not saved (the tool saves nothing it was not asked to), and the name is the one given.
 class CommandLineAnswers : public Questions {
@@ -142,36 +171,43 @@ int main(int argc, char** argv) {
         return 2;
     }
     const CommandLine& line = *parsed.commandLine;
+    if (runsInPrintProgram(line.command)) {
+        return handOverToPrintProgram(argv);
+    }
 
-    std::error_code ec;
-    std::filesystem::path folder =
-        line.dir ? std::filesystem::path(*line.dir) : std::filesystem::current_path(ec);
-    if (!std::filesystem::is_directory(folder, ec)) {
-        std::cerr << "quillon-cli: no such folder: " << quotedExcerpt(folder.string()) << '\n';
+    const std::optional<std::filesystem::path> folder = workingFolder(line, "quillon-cli");
+    if (!folder) {
         return 1;
     }
     if (line.command == CommandLine::Command::Check) {
-        return check(folder, line.names);
+        return check(*folder, line.names);
     }
 
-    Session session(folder, dataFolder());
-    Outcome started = session.startUp(todayText());
-    printMessages(started.messages);
-    if (!started.ok) {
-        return 1;
-    }
-
+    Session session(*folder, dataFolder());
     if (line.command == CommandLine::Command::New) {
+        Outcome started = session.startUp(todayText());
+        printMessages(started.messages);
+        if (!started.ok) {
+            return 1;
+        }
         CommandLineAnswers answers(line.name);
         WorkflowEnd created = fileNew(session, answers);
         printMessages(created.outcome.messages);
         return created.outcome.ok ? 0 : 1;
     }
 
-    Outcome opened = session.openEmployee(line.name);
-    printMessages(opened.messages);
-    if (!opened.ok) {
+    if (!startAndOpen(session, line.name)) {
         return 1;
+    }
+    if (line.command == CommandLine::Command::Register) {
+        return printRegister(session, line.json);
+    }
+    if (line.postRow && *line.postRow > session.registerRows()) {
+        std::cerr << "quillon-cli: --post " << *line.postRow << ": the register of "
+                  << quotedExcerpt(line.name) << " has rows 1 to " << session.registerRows() << " ("
+                  << (session.profile.PayWeekly ? "weekly" : "bi-weekly") << ")\n"
+                  << kUsage;
+        return 2;
     }
     for (std::size_t i = 0; i < line.entries.size(); ++i) {
         Outcome typed = session.typeIntoEntryBox(i, line.entries[i]);
@@ -184,12 +220,19 @@ int main(int argc, char** argv) {
     session.main.opt2x.value = line.ot2x;
     session.main.ckLouisPrior.value = line.louisianaPrior ? 1 : 0;
     if (line.weekEnding) {
-        session.main.txtWeek.text = *line.weekEnding;
+        session.main.txtWeek.text = *line.weekEnding;  // the posted row's date
     }
     Outcome calculated = session.calculate();
     printMessages(calculated.messages);
     if (!calculated.ok) {
         return 1;
+    }
+    if (line.postRow) {
+        Outcome posted = postToRegister(session, *line.postRow);
+        printMessages(posted.messages);
+        if (!posted.ok) {
+            return 1;
+        }
     }
 
     auto items = resultArea(session.main);
@@ -205,7 +248,5 @@ int main(int argc, char** argv) {
             std::cout << key << '\t' << text << '\n';
         }
     }
-    // Results that did not reach their reader are a failure too (a full disk, a closed pipe).
-    std::cout.flush();
-    return std::cout ? 0 : 1;
+    return flushed();
 }

@@ -264,9 +264,9 @@ std::optional<std::filesystem::path> temporaryFile(std::string& problem) {
 
 }  // namespace
 
-SheetRow registerSheetHeadings(const Profile& p) {
-    return {"Date",     "Federal",  "Soc Sec",  "Medicare", "State", "City", p.DedName5, p.DedName6,
-            p.DedName7, p.DedName8, p.DedName9, "Kplan",    "Tips",  "OT",   "Net",      "Gross"};
+SheetRow registerSheetHeadings(const std::array<std::string, 5>& names) {
+    return {"Date",   "Federal", "Soc Sec", "Medicare", "State", "City", names[0], names[1],
+            names[2], names[3],  names[4],  "Kplan",    "Tips",  "OT",   "Net",    "Gross"};
 }
 
 std::string exportStatusText(std::string_view UserFile, std::string_view EmpSSN,
@@ -275,27 +275,21 @@ std::string exportStatusText(std::string_view UserFile, std::string_view EmpSSN,
            std::string(notice);
 }
 
-RegisterSheet shownRegisterSheet(const Register& r, int usedRows, const Profile& profile,
-                                 std::string status) {
-    const auto shown = [](auto value) { return format(value, "#####.00"); };
+static_assert(kSheetColumns == kGridColumns);
+
+RegisterSheet registerSheet(const RegisterWindow& window, std::string status) {
+    constexpr auto muni = static_cast<std::size_t>(GridColumn::Muni);
     RegisterSheet sheet;
-    sheet.headings = registerSheetHeadings(profile);
-    for (int i = 0; i < usedRows && i < kRegisterSlots; ++i) {
-        const RegisterRow& w = r.rows[static_cast<std::size_t>(i)];
-        sheet.rows.push_back({w.Date, shown(w.Fed), shown(w.SS), shown(w.Medi), shown(w.State),
-                              shown(w.City), shown(w.Muni), shown(w.Bond), shown(w.Dues),
-                              shown(w.Pen), shown(w.Misc), shown(w.Kplan), shown(w.Tips),
-                              shown(w.OT), shown(w.Net), shown(w.Gross)});
-    }
-    const RegisterTotals& t = r.totals;
-    sheet.totals = {shown(t.TotFed),  shown(t.TotSS),   shown(t.TotMedi),  shown(t.TotState),
-                    shown(t.TotCity), shown(t.TotMuni), shown(t.TotBond),  shown(t.TotDues),
-                    shown(t.TotPen),  shown(t.TotMisc), shown(t.TotKplan), shown(t.TotTips),
-                    shown(t.TotOT),   shown(t.TotNet),  shown(t.TotGross)};
-    sheet.TotSdi = shown(t.TotSdi);
-    sheet.TotSui = shown(t.TotSui);
-    sheet.TotCafe = shown(t.TotCafe);
-    sheet.TotTips = shown(t.TotTips);
+    sheet.headings = registerSheetHeadings({window.headings[muni], window.headings[muni + 1],
+                                            window.headings[muni + 2], window.headings[muni + 3],
+                                            window.headings[muni + 4]});
+    // The grid's columns are the sheet's, A to P.
+    sheet.rows.assign(window.grid.begin(), window.grid.end());
+    sheet.totals = window.totalsInGridOrder();
+    sheet.TotSdi = window.total(TotalBox::Sdi);
+    sheet.TotSui = window.total(TotalBox::Sui);
+    sheet.TotCafe = window.total(TotalBox::Cafe);
+    sheet.TotTips = window.total(TotalBox::Tips);
     sheet.status = std::move(status);
     return sheet;
 }

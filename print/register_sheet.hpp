@@ -12,13 +12,14 @@
 #include "engine/register.hpp"
 #include "print/page.hpp"
 #include "records/profile.hpp"
+#include "session/register_window.hpp"
 
 namespace quillon {
 
 inline constexpr std::size_t kSheetColumns = 16;  // A to P
 using SheetRow = std::array<std::string, kSheetColumns>;
 
-// What the register window shows, as texts.
+// What the register window shows, as texts (session/register_window.hpp formats them).
 struct RegisterSheet {
     SheetRow headings;           // A1 to P1
     std::vector<SheetRow> rows;  // one per used slot, in slot order: date, the eleven tax and
@@ -32,16 +33,15 @@ struct RegisterSheet {
 
 // "Date", "Federal", "Soc Sec", "Medicare", "State", "City", the five deduction names, "Kplan",
 // "Tips", "OT", "Net", "Gross".
-[[nodiscard]] SheetRow registerSheetHeadings(const Profile& profile);
+[[nodiscard]] SheetRow registerSheetHeadings(const std::array<std::string, 5>& deductionNames);
 
 // "File: " + UserFile, three spaces, EmpSSN, two spaces, "-", two spaces, the notice line.
 [[nodiscard]] std::string exportStatusText(std::string_view UserFile, std::string_view EmpSSN,
                                            std::string_view notice);
 
-// The sheet as the register window shows the register after it was filled and totalled: dates as
-// they are, every amount and total "#####.00".
-[[nodiscard]] RegisterSheet shownRegisterSheet(const Register& r, int usedRows,
-                                               const Profile& profile, std::string status);
+// The sheet as the register window shows it: the deduction names of its headings, every used
+// row's texts, the totals strip's boxes.
+[[nodiscard]] RegisterSheet registerSheet(const RegisterWindow& window, std::string status);
 
 // Where the blocks go (rows count from 1). The used slots take rows 2 to usedRows + 1, the
 // TOTALS row follows the last slot, and the SDI block's captions and values stand two and three

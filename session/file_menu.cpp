@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "session/register_window.hpp"
+
 namespace quillon {
 namespace {
 
@@ -57,6 +59,9 @@ WorkflowEnd fileNew(Session& session, Questions& questions) {
         // Cancelled: the open employee stays, and no default file is written.
         return {};
     }
+    if (Outcome kept = offerToSaveRegister(session, questions); !kept.ok) {
+        return WorkflowEnd{std::move(kept), false};
+    }
     return WorkflowEnd{session.newEmployee(*name), false};
 }
 
@@ -80,6 +85,9 @@ WorkflowEnd fileOpen(Session& session, Questions& questions) {
                                             kProgramTitle}}},
                            false};
     }
+    if (Outcome kept = offerToSaveRegister(session, questions); !kept.ok) {
+        return WorkflowEnd{std::move(kept), false};
+    }
     std::filesystem::path previousFolder = session.folder;
     if (chosen->has_parent_path()) {
         session.folder = chosen->parent_path();
@@ -101,6 +109,9 @@ WorkflowEnd fileSave(Session& session, Questions& questions) {
 WorkflowEnd fileExit(Session& session, Questions& questions) {
     if (questions.askYesNo(saveSettingsQuestion())) {
         (void)askToSave(session, questions);
+    }
+    if (Outcome kept = offerToSaveRegister(session, questions); !kept.ok) {
+        return WorkflowEnd{std::move(kept), false};  // the program stays with the register
     }
     return endOfProgram();
 }

@@ -34,7 +34,8 @@ struct WorkflowEnd {
 
 // File > New: "SAVE PREVIOUS USER?" (Yes shows the save-user dialog), the name prompt, then the
 // new employee, whose files are written at once. A cancelled name prompt ends New with nothing
-// changed.
+// changed. New, Open and Exit first offer to save a register window with unsaved changes
+// ("     Do you want to save YTD"); a save that fails stops them.
 WorkflowEnd fileNew(Session& session, Questions& questions);
 // File > Open: the save-user dialog, then the file dialog. The working folder moves to the
 // chosen file's folder and the employee is opened; a cancelled dialog changes nothing, and an

@@ -359,6 +359,7 @@ void Session::resetEmployee() {
     nonCity = builtInNonCity();
     vacation = VacationRecord{};
     yearRegister = Register{};
+    registerWindow.reset();
     results = PayResult{};
     FedAllowAmt = StateExpAmt = CityExpAmt = 0;
     stateDialog.unload();

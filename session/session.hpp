@@ -17,6 +17,7 @@
 #include "session/city_dialog.hpp"
 #include "session/main_window.hpp"
 #include "session/noncity_dialog.hpp"
+#include "session/register_window.hpp"
 #include "session/state_dialog.hpp"
 #include "session/tax_info_dialog.hpp"
 
@@ -71,6 +72,8 @@ class Session {
     DialogSlot<CityDialog> cityDialog;
     DialogSlot<NonCityDialog> nonCityDialog;
     DialogSlot<TaxInfoDialog> taxInfo;
+    // The "Year To Date" window while it is open (session/register_window.hpp).
+    std::optional<RegisterWindow> registerWindow;
 
     // --- Workflows ----------------------------------------------------------------------------
     // Opening, creating and calculating are all or nothing: when one fails, the session is as

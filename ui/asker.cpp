@@ -1,8 +1,12 @@
 #include "ui/asker.hpp"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
 
 #include "ui/controls.hpp"
 
@@ -44,6 +48,15 @@ std::optional<std::filesystem::path> DialogAsker::askFile(const FileQuestion& qu
 
 int DialogAsker::runModal(QDialog& dialog) {
     return dialog.exec();
+}
+
+bool DialogAsker::askPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogAsker::openWithDesktop(const std::filesystem::path& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
 }
 
 }  // namespace quillon::ui

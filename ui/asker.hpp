@@ -1,5 +1,6 @@
 // Everything a window shows modally goes through one Asker: message boxes, questions, the input
-// box, the file dialog and the program's own modal dialogs. The program asks with Qt's boxes
+// box, the file dialog, the system's print dialog and the program's own modal dialogs; and so
+// does handing a file to the desktop's program for it. The program asks with Qt's boxes
 // (DialogAsker); a test replaces it with answers given beforehand, so nothing waits for a person.
 #pragma once
 
@@ -13,6 +14,8 @@
 #include "session/boxes.hpp"
 #include "session/questions.hpp"
 
+class QPrinter;
+
 namespace quillon::ui {
 
 class Asker {
@@ -25,6 +28,12 @@ class Asker {
         const FileQuestion& question) = 0;
     // Shows one of the program's dialogs modally and returns its result (QDialog::DialogCode).
     virtual int runModal(QDialog& dialog) = 0;
+    // The system's print dialog on the printer: true when the operator chose to print (the
+    // printer then holds his choices), false when he cancelled.
+    [[nodiscard]] virtual bool askPrinter(QPrinter& printer) = 0;
+    // Opens the file with the desktop's program for its kind (a spreadsheet program for a
+    // workbook): false when none opened it.
+    [[nodiscard]] virtual bool openWithDesktop(const std::filesystem::path& file) = 0;
 
     void tell(const Messages& messages) {
         for (const Message& m : messages) {
@@ -44,6 +53,8 @@ class DialogAsker : public Asker {
     std::optional<std::string> askText(const TextQuestion& question) override;
     std::optional<std::filesystem::path> askFile(const FileQuestion& question) override;
     int runModal(QDialog& dialog) override;
+    bool askPrinter(QPrinter& printer) override;
+    bool openWithDesktop(const std::filesystem::path& file) override;
     using Asker::tell;
 
   private:

@@ -15,6 +15,7 @@
 #include "session/entry_keys.hpp"
 #include "ui/controls.hpp"
 #include "ui/help_window.hpp"
+#include "ui/register_window_view.hpp"
 #include "ui/tax_info_dialog_view.hpp"
 
 namespace quillon::ui {
@@ -362,6 +363,10 @@ void MainWindowView::redraw() {
     for (const auto& [figure, label] : figures) {
         setText(figure, label->caption);
     }
+    // The register window closes when the session no longer shows it (another employee).
+    for (RegisterWindowView* view : findChildren<RegisterWindowView*>()) {
+        view->followSession();
+    }
 }
 
 void MainWindowView::startUp(const std::string& today) {
@@ -452,6 +457,12 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
     if (!ending_) {
         WorkflowEnd end = fileExit(session_, questions_);
         asker_.tell(end.outcome.messages);
+        if (!end.endProgram) {
+            // The register could not be saved: the program stays, the window with it.
+            event->ignore();
+            redraw();
+            return;
+        }
         ending_ = true;
     }
     if (help_) {

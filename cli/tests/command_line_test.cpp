@@ -60,6 +60,35 @@ TEST(CommandLine, AnOffendingArgumentIsQuotedShortAndEscaped) {
     EXPECT_NE(parsed.error.find("\\x1b[31m"), std::string::npos) << parsed.error;
 }
 
+TEST(CommandLine, TheRegisterCommands) {
+    ParseResult posted = parseCommandLine(
+        {"calc", "Smith", "--post", "27", "--week-ending", "7/1/2016", "--hours1", "40"});
+    ASSERT_TRUE(posted.commandLine) << posted.error;
+    EXPECT_EQ(posted.commandLine->postRow, 27);
+    EXPECT_EQ(posted.commandLine->weekEnding, "7/1/2016");
+    EXPECT_FALSE(runsInPrintProgram(posted.commandLine->command));
+
+    ParseResult shown = parseCommandLine({"register", "Smith", "--json"});
+    ASSERT_TRUE(shown.commandLine) << shown.error;
+    EXPECT_EQ(shown.commandLine->command, CommandLine::Command::Register);
+    EXPECT_EQ(shown.commandLine->name, "Smith");
+    EXPECT_TRUE(shown.commandLine->json);
+
+    ParseResult exported = parseCommandLine({"--dir", "d", "export", "Smith", "out.xlsx"});
+    ASSERT_TRUE(exported.commandLine) << exported.error;
+    EXPECT_EQ(exported.commandLine->command, CommandLine::Command::Export);
+    EXPECT_EQ(exported.commandLine->workbook, "out.xlsx");
+    EXPECT_TRUE(runsInPrintProgram(exported.commandLine->command));
+
+    ParseResult printed = parseCommandLine({"print", "register", "Smith", "--pdf", "r.pdf"});
+    ASSERT_TRUE(printed.commandLine) << printed.error;
+    EXPECT_EQ(printed.commandLine->command, CommandLine::Command::Print);
+    EXPECT_EQ(printed.commandLine->printKind, "register");
+    EXPECT_EQ(printed.commandLine->name, "Smith");
+    EXPECT_EQ(printed.commandLine->pdf, "r.pdf");
+    EXPECT_TRUE(runsInPrintProgram(printed.commandLine->command));
+}
+
 TEST(CommandLine, UsageErrors) {
     const std::vector<std::vector<std::string>> wrong = {
         {},
@@ -73,6 +102,19 @@ TEST(CommandLine, UsageErrors) {
         {"check", "--json"},
         {"new"},
         {"--dir"},
+        {"calc", "Smith", "--post"},
+        {"calc", "Smith", "--post", "0"},
+        {"calc", "Smith", "--post", "54"},
+        {"calc", "Smith", "--post", "5x"},
+        {"calc", "Smith", "--post", "+5"},
+        {"register", "Smith", "--post", "5"},
+        {"register", "Smith", "--hours1", "40"},
+        {"register"},
+        {"export", "Smith"},
+        {"export", "Smith", "a.xlsx", "--json"},
+        {"print", "register", "Smith"},
+        {"print", "register", "--pdf", "a.pdf"},
+        {"calc", "Smith", "--pdf", "a.pdf"},
     };
     for (const auto& args : wrong) {
         SCOPED_TRACE(::testing::PrintToString(args));

@@ -23,9 +23,9 @@ void BM_ExportFullWeeklyRegister(benchmark::State& state) {
                                          ("quillon-export-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     const std::filesystem::path file = registerWorkbookPath(folder, "Baker");
+    const RegisterWindow window = testing::shownWindow(in);
     for (auto _ : state) {
-        const RegisterSheet sheet =
-            shownRegisterSheet(in.yearRegister, kWeeklyRows, in.profile, "File: Baker");
+        const RegisterSheet sheet = registerSheet(window, "File: Baker");
         const PrintStatus status = writeRegisterWorkbook(sheet, file);
         if (!status.ok()) {
             state.SkipWithError(status.error->message.c_str());

@@ -44,10 +44,10 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const std::filesystem::path folder = argv[1];
 
-    const RegisterPrintInput weekly = testing::weeklyPrintInput();
-    const RegisterSheet sheet = shownRegisterSheet(
-        weekly.yearRegister, weekly.usedRows, weekly.profile,
-        exportStatusText(weekly.UserFile, weekly.profile.EmpSSN, "Quillon 2016"));
+    RegisterPrintInput weekly = testing::weeklyPrintInput();
+    const RegisterSheet sheet =
+        registerSheet(testing::shownWindow(weekly),
+                      exportStatusText(weekly.UserFile, weekly.profile.EmpSSN, kMakerNotice));
     const std::filesystem::path workbook = registerWorkbookPath(folder, weekly.UserFile);
 
     const bool ok = pdf(PrintYr(weekly), folder / "register.pdf") &&

@@ -17,6 +17,7 @@
 #include "print/statement.hpp"
 #include "records/files.hpp"
 #include "records/profile.hpp"
+#include "session/session.hpp"
 
 namespace quillon::testing {
 
@@ -138,6 +139,13 @@ inline RegisterPrintInput weeklyPrintInput() {
 inline RegisterPrintInput biWeeklyPrintInput() {
     return {sampleHeading(),    "Lopez",      "1/4/2017", biWeeklyProfile(),
             biWeeklyRegister(), kBiWeeklyRows};
+}
+
+// The register window opened on a printout's register, as the operator sees it before exporting.
+inline RegisterWindow shownWindow(RegisterPrintInput& in) {
+    RegisterWindow window(in.usedRows);
+    (void)window.open(in.yearRegister, in.profile);
+    return window;
 }
 
 inline PrintedPeriod workedPeriod() {

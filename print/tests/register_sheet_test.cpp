@@ -61,9 +61,9 @@ class RegisterSheetTest : public ::testing::Test {
     }
 
     static RegisterSheet weeklySheet() {
-        const RegisterPrintInput in = testing::weeklyPrintInput();
-        return shownRegisterSheet(in.yearRegister, kWeeklyRows, in.profile,
-                                  exportStatusText("Baker", "987-65-4321", "Quillon 2016"));
+        RegisterPrintInput in = testing::weeklyPrintInput();
+        return registerSheet(testing::shownWindow(in),
+                             exportStatusText("Baker", "987-65-4321", "Quillon 2016"));
     }
 
     fs::path folder_;
@@ -138,9 +138,8 @@ TEST_F(RegisterSheetTest, WeeklyRegisterAsAReaderSeesIt) {
 }
 
 TEST_F(RegisterSheetTest, BiWeeklyRegisterEndsAfterPeriod27) {
-    const RegisterPrintInput in = testing::biWeeklyPrintInput();
-    const RegisterSheet sheet =
-        shownRegisterSheet(in.yearRegister, kBiWeeklyRows, in.profile, "File: Lopez");
+    RegisterPrintInput in = testing::biWeeklyPrintInput();
+    const RegisterSheet sheet = registerSheet(testing::shownWindow(in), "File: Lopez");
     ASSERT_EQ(sheet.rows.size(), 27u);
     const fs::path file = registerWorkbookPath(folder_, "Lopez");
     ASSERT_TRUE(writeRegisterWorkbook(sheet, file).ok());
@@ -150,6 +149,22 @@ TEST_F(RegisterSheetTest, BiWeeklyRegisterEndsAfterPeriod27) {
           "cell A29 s 'TOTALS=' bold 0000FF", "cell P29 n 117000.0 0.00 bold 0000FF",
           "cell C31 s 'SDI' bold FF0000", "cell C32 n 1170.0 0.00 0000FF",
           "cell F32 n 624.0 0.00 0000FF", "rows 32"}) {
+        EXPECT_TRUE(facts.contains(fact)) << "missing: " << fact;
+    }
+}
+
+TEST_F(RegisterSheetTest, TheSheetHoldsTheTextsTheWindowShows) {
+    RegisterPrintInput in = testing::weeklyPrintInput();
+    RegisterWindow window = testing::shownWindow(in);
+    ASSERT_TRUE(window.DeleteRow(2, in.yearRegister).ok);              // "0" until a fill
+    ASSERT_TRUE(window.typeInto(3, GridColumn::Tips, "12 cash").ok);   // not taken in yet
+    ASSERT_TRUE(window.typeIntoTotal(TotalBox::Sdi, "see notes").ok);  // the strip as typed
+    const fs::path file = registerWorkbookPath(folder_, "Baker");
+    ASSERT_TRUE(writeRegisterWorkbook(registerSheet(window, "File: Baker"), file).ok());
+    const std::set<std::string> facts = readBack(file);
+    EXPECT_FALSE(facts.contains("cell A3 s '1/8/2016' -"));
+    for (const char* fact : {"cell B3 n 0.0 0.00 -", "cell M4 s '12 cash' -",
+                             "cell M55 n 0.0 0.00 bold 0000FF", "cell C58 s 'see notes' 0000FF"}) {
         EXPECT_TRUE(facts.contains(fact)) << "missing: " << fact;
     }
 }

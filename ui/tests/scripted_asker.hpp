@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPrinter>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -59,6 +60,25 @@ class ScriptedAsker : public Asker {
         }
         return dialog.result();
     }
+    // The print dialog: answered from `printers` (true prints, into the PDF file `printTo`); a
+    // test that did not expect it fails.
+    bool askPrinter(QPrinter& printer) override {
+        asked.push_back("print dialog");
+        if (printers.empty()) {
+            QTest::qFail("a print dialog that the test did not expect", __FILE__, __LINE__);
+            return false;
+        }
+        const bool answer = printers.front();
+        printers.pop_front();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(printTo.string()));
+        return answer;
+    }
+    // Nothing is started; the file is written down, and the desktop opens it if `desktopOpens`.
+    bool openWithDesktop(const std::filesystem::path& file) override {
+        opened.push_back(file);
+        return desktopOpens;
+    }
     using Asker::tell;
 
     std::vector<Message> told;
@@ -68,6 +88,10 @@ class ScriptedAsker : public Asker {
     std::deque<std::optional<std::string>> texts;
     std::deque<std::optional<std::filesystem::path>> files;
     std::deque<std::function<void(QDialog&)>> inDialog;
+    std::deque<bool> printers;
+    std::filesystem::path printTo;
+    std::vector<std::filesystem::path> opened;
+    bool desktopOpens = true;
 };
 
 }  // namespace quillon::ui::testing

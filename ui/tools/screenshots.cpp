@@ -8,11 +8,13 @@
 #include <iostream>
 
 #include "session/file_menu.hpp"
+#include "session/register_window.hpp"
 #include "session/session.hpp"
 #include "ui/asker.hpp"
 #include "ui/controls.hpp"
 #include "ui/help_window.hpp"
 #include "ui/main_window_view.hpp"
+#include "ui/register_window_view.hpp"
 #include "ui/save_user_dialog_view.hpp"
 #include "ui/tax_info_dialog_view.hpp"
 
@@ -33,6 +35,8 @@ class NoQuestions : public ui::Asker {
         return std::nullopt;
     }
     int runModal(QDialog&) override { return QDialog::Rejected; }
+    bool askPrinter(QPrinter&) override { return false; }
+    bool openWithDesktop(const std::filesystem::path&) override { return false; }
     using Asker::tell;
     bool failed = false;
 };
@@ -46,6 +50,45 @@ bool save(QWidget& widget, const std::filesystem::path& file) {
     }
     std::cout << file.string() << '\n';
     return true;
+}
+
+// "m/d/2016" for day (1 = January 1) of the leap year 2016.
+std::string date2016(int day) {
+    static constexpr int kMonthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int month = 0;
+    while (month < 11 && day > kMonthDays[month]) {
+        day -= kMonthDays[month++];
+    }
+    return std::to_string(month + 1) + "/" + std::to_string(day) + "/2016";
+}
+
+// Periods calculated and posted one after the other, as an operator does it week by week: hours
+// that vary a little, some overtime.
+bool postPeriods(Session& session, int periods, int days, int hours) {
+    bool ok = true;
+    for (int period = 1; period <= periods; ++period) {
+        session.main.txtAmount[0].text = std::to_string(hours - 4 + period % 5);
+        session.main.txtAmount[3].text = period % 3 == 0 ? "3" : "";
+        session.main.txtWeek.text = date2016(1 + days * (period - 1));
+        ok = session.calculate().ok && ok;
+        ok = postToRegister(session, period).ok && ok;
+    }
+    return ok;
+}
+
+// The register window as it opens from the main window, every row in view.
+bool registerPicture(ui::MainWindowView& window, const std::filesystem::path& file) {
+    window.findChild<QPushButton*>(QStringLiteral("cmdYear"))->click();
+    auto* view = window.findChild<ui::RegisterWindowView*>();
+    if (view == nullptr) {
+        std::cerr << "quillon-screenshots: the register window did not open\n";
+        return false;
+    }
+    view->resize(view->wholeSize());
+    const bool ok = save(*view, file);
+    view->dismiss();
+    QApplication::processEvents();
+    return ok;
 }
 
 }  // namespace
@@ -101,6 +144,18 @@ int main(int argc, char** argv) {
         ui::HelpWindow help(&window);
         ok = save(help, out / "help.png") && ok;
     }
+
+    // The register of a weekly employee with twelve weeks posted, then of a bi-weekly one with
+    // six periods.
+    ok = postPeriods(session, 12, 7, 40) && ok;
+    ok = registerPicture(window, out / "register-window.png") && ok;
+    // Bi-weekly, as User Info saves it.
+    ok = session.loadTaxInfo().ok && ok;
+    session.taxInfo.model->optWeek.value = false;
+    session.taxInfo.model->optBiWeek.value = true;
+    ok = session.taxInfoSave().ok && ok;
+    ok = postPeriods(session, 6, 14, 80) && ok;
+    ok = registerPicture(window, out / "register-window-biweekly.png") && ok;
     work.removeRecursively();
     return ok && !asker.failed ? 0 : 1;
 }

@@ -1,0 +1,28 @@
+// The table of printouts.
+#include "cli/print_kinds.hpp"
+
+#include <array>
+
+namespace quillon {
+namespace {
+
+constexpr std::array kPrintKinds = {
+    PrintKind{"register", "the year-to-date register on one landscape page", &registerPrintout},
+};
+
+}  // namespace
+
+std::span<const PrintKind> printKinds() {
+    return kPrintKinds;
+}
+
+const PrintKind* findPrintKind(std::string_view word) {
+    for (const PrintKind& kind : kPrintKinds) {
+        if (kind.word == word) {
+            return &kind;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace quillon
