@@ -365,6 +365,8 @@ void Session::resetEmployee() {
     cityDialog.unload();
     nonCityDialog.unload();
     taxInfo.unload();
+    checkWriter.unload();
+    printOffset.unload();
     main.ckLouisPrior.visible = false;
 }
 

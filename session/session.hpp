@@ -14,9 +14,12 @@
 #include "records/files.hpp"
 #include "records/profile.hpp"
 #include "session/boxes.hpp"
+#include "session/check_writer.hpp"
 #include "session/city_dialog.hpp"
+#include "session/heading_dialog.hpp"
 #include "session/main_window.hpp"
 #include "session/noncity_dialog.hpp"
+#include "session/print_offset_dialog.hpp"
 #include "session/state_dialog.hpp"
 #include "session/tax_info_dialog.hpp"
 
@@ -71,6 +74,11 @@ class Session {
     DialogSlot<CityDialog> cityDialog;
     DialogSlot<NonCityDialog> nonCityDialog;
     DialogSlot<TaxInfoDialog> taxInfo;
+    // The check screen and its "Printer Offset" dialog, the company heading dialog
+    // (session/printing.hpp).
+    DialogSlot<CheckWriter> checkWriter;
+    DialogSlot<PrintOffsetDialog> printOffset;
+    DialogSlot<HeadingDialog> headingDialog;
 
     // --- Workflows ----------------------------------------------------------------------------
     // Opening, creating and calculating are all or nothing: when one fails, the session is as
