@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the pictures of the windows in docs/pictures/ (the README shows main-window.png): the
 # main window after a calculation of the sample employee, at 1280x800 and at its own size, User
-# Info, the save-user dialog and the help window, drawn offscreen.
+# Info, the save-user dialog, the help window, the check screen, the "Printer Offset" dialog and
+# its print preview, and the company heading dialog, drawn offscreen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

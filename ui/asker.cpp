@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 #include "ui/controls.hpp"
 
@@ -44,6 +45,11 @@ std::optional<std::filesystem::path> DialogAsker::askFile(const FileQuestion& qu
 
 int DialogAsker::runModal(QDialog& dialog) {
     return dialog.exec();
+}
+
+bool DialogAsker::askPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace quillon::ui

@@ -1,6 +1,7 @@
 // Everything a window shows modally goes through one Asker: message boxes, questions, the input
-// box, the file dialog and the program's own modal dialogs. The program asks with Qt's boxes
-// (DialogAsker); a test replaces it with answers given beforehand, so nothing waits for a person.
+// box, the file dialog, the printer dialog and the program's own modal dialogs. The program asks
+// with Qt's boxes (DialogAsker); a test replaces it with answers given beforehand, so nothing waits
+// for a person.
 #pragma once
 
 #include <QDialog>
@@ -12,6 +13,8 @@
 
 #include "session/boxes.hpp"
 #include "session/questions.hpp"
+
+class QPrinter;
 
 namespace quillon::ui {
 
@@ -25,6 +28,9 @@ class Asker {
         const FileQuestion& question) = 0;
     // Shows one of the program's dialogs modally and returns its result (QDialog::DialogCode).
     virtual int runModal(QDialog& dialog) = 0;
+    // The system's printer dialog over `printer`: true when the operator chose to print (the
+    // printer then set up as chosen), false when he cancelled.
+    [[nodiscard]] virtual bool askPrinter(QPrinter& printer) = 0;
 
     void tell(const Messages& messages) {
         for (const Message& m : messages) {
@@ -44,6 +50,7 @@ class DialogAsker : public Asker {
     std::optional<std::string> askText(const TextQuestion& question) override;
     std::optional<std::filesystem::path> askFile(const FileQuestion& question) override;
     int runModal(QDialog& dialog) override;
+    bool askPrinter(QPrinter& printer) override;
     using Asker::tell;
 
   private:

@@ -4,18 +4,6 @@
 
 namespace quillon::ui {
 
-void MainWindowView::checkWriter() {
-    notBuiltYet("C&hecks");
-}
-
-void MainWindowView::printStatement() {
-    notBuiltYet("Print Sheet");
-}
-
-void MainWindowView::printImage() {
-    notBuiltYet("&Print Image");
-}
-
 void MainWindowView::vacationTracker() {
     notBuiltYet("Vacation");
 }
@@ -26,10 +14,6 @@ void MainWindowView::overtimeTracker() {
 
 void MainWindowView::yearToDate() {
     notBuiltYet("Year to Date");
-}
-
-void MainWindowView::companyHeading() {
-    notBuiltYet("H&eader");
 }
 
 void MainWindowView::stateTaxDialog() {

@@ -372,17 +372,12 @@ void MainWindowTest::entriesOfLaterVersionsSaySoAndChangeNothing() {
         bool menu;
         const char* caption;
     } later[] = {
-        {"mnuChecks", true, "Checks"},
-        {"mnuPrintSheetItem", true, "Print Sheet"},
-        {"mnuPrintItem", true, "Print Image"},
         {"mnuVacation", true, "Vacation"},
         {"mnuOT", true, "OT %"},
         {"mnuYear", true, "Year to Date"},
-        {"mnuHeader", true, "Header"},
         {"mnuStateTax", true, "State Tax"},
         {"mnuCityTax", true, "City Tax"},
         {"mnuNonCity", true, "Non City Tax"},
-        {"cmdPrint", false, "Print Sheet"},
         {"cmdVacation", false, "Vacation"},
         {"cmdYear", false, "Year to Date"},
         {"cmdOverTime", false, "OT %"},

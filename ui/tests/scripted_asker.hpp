@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPrinter>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -59,6 +60,23 @@ class ScriptedAsker : public Asker {
         }
         return dialog.result();
     }
+    // The printer dialog: the next answer of `printers`, a PDF file to print into, or nothing for
+    // Cancel.
+    bool askPrinter(QPrinter& printer) override {
+        asked.push_back("printer dialog");
+        if (printers.empty()) {
+            QTest::qFail("a printer dialog that the test did not expect", __FILE__, __LINE__);
+            return false;
+        }
+        const auto answer = printers.front();
+        printers.pop_front();
+        if (!answer) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(answer->string()));
+        return true;
+    }
     using Asker::tell;
 
     std::vector<Message> told;
@@ -67,6 +85,7 @@ class ScriptedAsker : public Asker {
     std::deque<bool> yes;
     std::deque<std::optional<std::string>> texts;
     std::deque<std::optional<std::filesystem::path>> files;
+    std::deque<std::optional<std::filesystem::path>> printers;
     std::deque<std::function<void(QDialog&)>> inDialog;
 };
 
