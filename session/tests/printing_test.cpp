@@ -242,7 +242,7 @@ TEST_F(Printing, AnOffsetThatIsNotANumberIsRefusedAndNothingIsStoredOrPrinted) {
     setUpEmployee(s);
     calculateWeek(s);
     ASSERT_TRUE(loadPrintOffsetDialog(s).ok);
-    const std::string use = read("Smith.use");
+    const std::string offsets = read("Smith.and");
     static const struct {
         const char* horizontal;
         const char* vertical;
@@ -268,7 +268,7 @@ TEST_F(Printing, AnOffsetThatIsNotANumberIsRefusedAndNothingIsStoredOrPrinted) {
         EXPECT_EQ(messageOf(job.outcome), c.message);
         EXPECT_EQ(s.profile.PrintOffsetH, 0.0f);
         EXPECT_EQ(s.profile.PrintOffsetV, 0.0f);
-        EXPECT_EQ(read("Smith.use"), use);
+        EXPECT_EQ(read("Smith.and"), offsets);
         EXPECT_TRUE(s.printOffset.loaded());
     }
 }
@@ -279,7 +279,7 @@ TEST_F(Printing, ThePreviewFollowsTheBoxesAndStoresNothing) {
     setUpEmployee(s);
     calculateWeek(s);
     ASSERT_TRUE(loadPrintOffsetDialog(s).ok);
-    const std::string use = read("Smith.use");
+    const std::string offsets = read("Smith.and");
     for (const char* vertical : {"0", "+1", "-5"}) {
         SCOPED_TRACE(vertical);
         s.printOffset.model->cboVert.text = vertical;
@@ -288,7 +288,7 @@ TEST_F(Printing, ThePreviewFollowsTheBoxesAndStoresNothing) {
         const int N = std::atoi(vertical) + 3;
         EXPECT_EQ(blankLinesAtTop(job.pages.at(0)), static_cast<std::size_t>(N < 0 ? 0 : N + 1));
     }
-    EXPECT_EQ(read("Smith.use"), use);
+    EXPECT_EQ(read("Smith.and"), offsets);
     EXPECT_EQ(s.profile.PrintOffsetV, 0.0f);
 }
 
