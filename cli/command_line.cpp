@@ -24,6 +24,10 @@ constexpr std::array<EntryOption, 8> kEntryOptions = {{
     {"--tips", 7},
 }};
 
+// The heading's boxes, in the order of CommandLine::heading.
+constexpr std::array<std::string_view, 4> kHeadingOptions = {"--company", "--address", "--zip",
+                                                             "--id"};
+
 ParseResult failure(std::string message) {
     return ParseResult{std::nullopt, std::move(message)};
 }
@@ -41,12 +45,34 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             }
             return args[++i];
         };
-        if (arg == "--dir" || arg == "--week-ending") {
+        // Options with a value, and where the value goes.
+        std::optional<std::string>* target = nullptr;
+        if (arg == "--dir") {
+            target = &line.dir;
+        } else if (arg == "--week-ending") {
+            target = &line.weekEnding;
+        } else if (arg == "--pdf") {
+            target = &line.pdf;
+        } else if (arg == "--offset-h") {
+            target = &line.offsetH;
+        } else if (arg == "--offset-v") {
+            target = &line.offsetV;
+        } else if (arg == "--check-date") {
+            target = &line.checkDate;
+        } else if (arg == "--memo") {
+            target = &line.memo;
+        }
+        for (std::size_t h = 0; h < kHeadingOptions.size(); ++h) {
+            if (arg == kHeadingOptions[h]) {
+                target = &line.heading[h];
+            }
+        }
+        if (target != nullptr) {
             auto v = value();
             if (!v) {
                 return failure(arg + " needs a value");
             }
-            (arg == "--dir" ? line.dir : line.weekEnding) = *v;
+            *target = *v;
             continue;
         }
         if (arg == "--ot2x") {
@@ -85,26 +111,60 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     if (positional.empty()) {
         return failure("no command given");
     }
-    if (positional[0] == "check") {
+    const std::string& command = positional[0];
+    if (command == "check") {
         line.command = CommandLine::Command::Check;
         line.names.assign(positional.begin() + 1, positional.end());
-    } else if (positional[0] == "new" || positional[0] == "calc") {
-        line.command =
-            positional[0] == "new" ? CommandLine::Command::New : CommandLine::Command::Calc;
+    } else if (command == "new" || command == "calc") {
+        line.command = command == "new" ? CommandLine::Command::New : CommandLine::Command::Calc;
         if (positional.size() != 2) {
             return failure("expected a command and a name");
         }
         line.name = positional[1];
+    } else if (command == "heading") {
+        line.command = CommandLine::Command::Heading;
+        if (positional.size() != 1) {
+            return failure("heading takes no name: the heading is the folder's");
+        }
+    } else if (command == "print") {
+        line.command = CommandLine::Command::Print;
+        if (positional.size() != 3) {
+            return failure("expected print, what to print and a name");
+        }
+        line.printKind = positional[1];
+        line.name = positional[2];
+        if (!line.pdf) {
+            return failure("print needs --pdf FILE");
+        }
     } else {
-        return failure("unknown command " + quotedExcerpt(positional[0]));
+        return failure("unknown command " + quotedExcerpt(command));
     }
-    bool calcOnly = line.ot2x || line.louisianaPrior || line.json || line.weekEnding;
+
+    // Each option belongs to the commands that read it.
+    const bool calculates =
+        line.command == CommandLine::Command::Calc || line.command == CommandLine::Command::Print;
+    bool periodOptions = line.ot2x || line.louisianaPrior || line.weekEnding.has_value();
     for (const std::string& text : line.entries) {
-        calcOnly = calcOnly || !text.empty();
+        periodOptions = periodOptions || !text.empty();
     }
-    if (line.command != CommandLine::Command::Calc && calcOnly) {
-        return failure(std::string(line.command == CommandLine::Command::New ? "new" : "check") +
-                       " takes no period options");
+    if (periodOptions && !calculates) {
+        return failure(command + " takes no period options");
+    }
+    if (line.json && line.command != CommandLine::Command::Calc) {
+        return failure(command + " takes no --json");
+    }
+    if (line.pdf && line.command != CommandLine::Command::Print) {
+        return failure(command + " takes no --pdf");
+    }
+    const bool checkOptions = line.offsetH || line.offsetV || line.checkDate || line.memo;
+    if (checkOptions &&
+        !(line.command == CommandLine::Command::Print && line.printKind == "check")) {
+        return failure("--offset-h, --offset-v, --check-date and --memo are for print check");
+    }
+    for (const auto& box : line.heading) {
+        if (box && line.command != CommandLine::Command::Heading) {
+            return failure("--company, --address, --zip and --id are for heading");
+        }
     }
     return ParseResult{line, {}};
 }

@@ -1,4 +1,5 @@
-// The command line of quillon-cli, parsed into what the session is asked to do.
+// The command line of quillon-cli and quillon-print, parsed into what the session is asked to
+// do.
 #pragma once
 
 #include <array>
@@ -9,9 +10,9 @@
 namespace quillon {
 
 struct CommandLine {
-    enum class Command { New, Calc, Check };
+    enum class Command { New, Calc, Check, Heading, Print };
     Command command = Command::Calc;
-    std::string name;                // new and calc
+    std::string name;                // new, calc and print
     std::vector<std::string> names;  // check: the employees, none for every one in the folder
     std::optional<std::string> dir;
     // The eight entry boxes as typed; boxes not given stay empty.
@@ -20,7 +21,19 @@ struct CommandLine {
     bool louisianaPrior = false;
     std::optional<std::string> weekEnding;
     bool json = false;
+    // print: what to print ("statement", "check") and the PDF file it goes into.
+    std::string printKind;
+    std::optional<std::string> pdf;
+    // print check: the "Printer Offset" boxes and the check screen's date and memo, when given.
+    std::optional<std::string> offsetH, offsetV, checkDate, memo;
+    // heading: the four boxes of "Print Out Heading" to set, in the order of the heading.
+    std::array<std::optional<std::string>, 4> heading{};
 };
+
+// The commands quillon-cli hands to quillon-print, which links the page renderer.
+[[nodiscard]] constexpr bool runsInPrintProgram(CommandLine::Command command) {
+    return command == CommandLine::Command::Print;
+}
 
 struct ParseResult {
     std::optional<CommandLine> commandLine;
@@ -34,6 +47,10 @@ inline constexpr const char* kUsage =
     "       quillon-cli [--dir DIR] calc NAME [--hours1 T] [--hours2 T] [--ot T] [--ot2x]\n"
     "                   [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
     "                   [--week-ending T] [--louisiana-prior] [--json]\n"
-    "       quillon-cli [--dir DIR] check [NAME...]\n";
+    "       quillon-cli [--dir DIR] check [NAME...]\n"
+    "       quillon-cli [--dir DIR] heading [--company T] [--address T] [--zip T] [--id T]\n"
+    "       quillon-cli [--dir DIR] print statement NAME --pdf FILE [calc options]\n"
+    "       quillon-cli [--dir DIR] print check NAME --pdf FILE [--offset-h N] [--offset-v N]\n"
+    "                   [--check-date T] [--memo T] [calc options]\n";
 
 }  // namespace quillon

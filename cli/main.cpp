@@ -1,5 +1,9 @@
-// quillon-cli: new, calc and check over the same session the windows use. Never asks questions.
-#include <ctime>
+// quillon-cli: new, calc, check and heading over the same session the windows use. Never asks
+// questions. The printouts run in quillon-print, which it hands over to.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -8,54 +12,17 @@
 #include <vector>
 
 #include "cli/command_line.hpp"
+#include "cli/program.hpp"
 #include "session/check.hpp"
 #include "session/file_menu.hpp"
+#include "session/printing.hpp"
 #include "session/session.hpp"
 
 namespace {
 
 using namespace quillon;
 
-std::string todayText() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) + "/" +
-           std::to_string(local.tm_year + 1900);
-}
-
-// The program's data folder: the installed one, or the source tree's for a build that was not
-// installed.
-std::filesystem::path dataFolder() {
-    std::filesystem::path installed = QUILLON_INSTALLED_DATA;
-    std::error_code ec;
-    if (std::filesystem::exists(installed / std::string(kFederalTableFileName), ec)) {
-        return installed;
-    }
-    return std::filesystem::path(QUILLON_SOURCE_DIR) / "data";
-}
-
-// A message as the terminal shows it: its lines, and no control character but the line ends.
-std::string terminalText(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;  // CR LF ends a line as LF does
-        }
-        if (text[i] == '\n') {
-            out += '\n';
-            continue;
-        }
-        out += excerpt(std::string_view(text).substr(i, 1), 1);
-    }
-    return out;
-}
-
-void printMessages(const Messages& messages) {
-    for (const Message& m : messages) {
-        std::cerr << terminalText(m.text) << '\n';
-    }
-}
+constexpr const char* kPrintProgram = "quillon-print";
 
 // `check`: one line per file that cannot be read whole; 0 when every file reads.
 int check(const std::filesystem::path& folder, const std::vector<std::string>& names) {
@@ -132,6 +99,57 @@ class CommandLineAnswers : public Questions {
     std::string name_;
 };
 
+// `heading`: the company heading of the folder, one `key<TAB>text` line per field. With any of
+// its options, the heading dialog's boxes are set to them and "OK" saves Header.sav first; the
+// fields not given keep what the dialog shows (the defaults where they are empty).
+int heading(const std::filesystem::path& folder, const CommandLine& line) {
+    Session session(folder, dataFolder());
+    bool setting = false;
+    for (const auto& box : line.heading) {
+        setting = setting || box.has_value();
+    }
+    Outcome outcome = setting ? openHeadingDialog(session) : ReadHeading(session);
+    if (setting && outcome.ok) {
+        for (std::size_t i = 0; i < line.heading.size(); ++i) {
+            if (line.heading[i]) {
+                session.headingDialog.model->txtHeader[i].text = *line.heading[i];
+            }
+        }
+        outcome = headingDialogOK(session);
+    }
+    printMessages(outcome.messages);
+    if (!outcome.ok) {
+        return 1;
+    }
+    if (!fileExists(folder / std::string(kHeadingFileName))) {
+        std::cerr << "quillon-cli: there is no " << kHeadingFileName
+                  << " in the folder: the printouts have an empty heading\n";
+    }
+    const CompanyHeading& h = session.heading;
+    const std::pair<const char*, const std::string*> fields[] = {{"company", &h.HeadCompany},
+                                                                 {"address", &h.HeadAddress},
+                                                                 {"zip", &h.HeadZip},
+                                                                 {"id", &h.HeadId}};
+    for (const auto& [key, text] : fields) {
+        std::cout << key << '\t' << terminalText(*text) << '\n';
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
+
+// `print` runs in quillon-print, beside this program, with the same arguments.
+int handOverToPrintProgram(char** argv) {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::filesystem::path program =
+        (ec ? std::filesystem::path(argv[0]) : self).parent_path() / kPrintProgram;
+    argv[0] = const_cast<char*>(kPrintProgram);
+    ::execv(program.c_str(), argv);
+    std::cerr << "quillon-cli: cannot start " << program.string()
+              << ", which prints: " << std::strerror(errno) << '\n';
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -142,16 +160,20 @@ int main(int argc, char** argv) {
         return 2;
     }
     const CommandLine& line = *parsed.commandLine;
+    if (runsInPrintProgram(line.command)) {
+        return handOverToPrintProgram(argv);
+    }
 
-    std::error_code ec;
-    std::filesystem::path folder =
-        line.dir ? std::filesystem::path(*line.dir) : std::filesystem::current_path(ec);
-    if (!std::filesystem::is_directory(folder, ec)) {
-        std::cerr << "quillon-cli: no such folder: " << quotedExcerpt(folder.string()) << '\n';
+    const std::optional<std::filesystem::path> found = workingFolder(line, "quillon-cli");
+    if (!found) {
         return 1;
     }
+    const std::filesystem::path& folder = *found;
     if (line.command == CommandLine::Command::Check) {
         return check(folder, line.names);
+    }
+    if (line.command == CommandLine::Command::Heading) {
+        return heading(folder, line);
     }
 
     Session session(folder, dataFolder());
@@ -170,25 +192,7 @@ int main(int argc, char** argv) {
 
     Outcome opened = session.openEmployee(line.name);
     printMessages(opened.messages);
-    if (!opened.ok) {
-        return 1;
-    }
-    for (std::size_t i = 0; i < line.entries.size(); ++i) {
-        Outcome typed = session.typeIntoEntryBox(i, line.entries[i]);
-        if (!typed.ok) {
-            printMessages(typed.messages);
-            return 1;
-        }
-    }
-    session.main.opt1x.value = !line.ot2x;
-    session.main.opt2x.value = line.ot2x;
-    session.main.ckLouisPrior.value = line.louisianaPrior ? 1 : 0;
-    if (line.weekEnding) {
-        session.main.txtWeek.text = *line.weekEnding;
-    }
-    Outcome calculated = session.calculate();
-    printMessages(calculated.messages);
-    if (!calculated.ok) {
+    if (!opened.ok || !typeAndCalculate(session, line)) {
         return 1;
     }
 

@@ -1,0 +1,45 @@
+// The printouts quillon-print makes, one function each in a file of its own, found by the word
+// that follows "print" on the command line (the table is in print_kinds.cpp).
+#pragma once
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "cli/command_line.hpp"
+#include "print/page.hpp"
+#include "session/session.hpp"
+
+namespace quillon {
+
+// The pages of a printout of the open employee, or the messages that say why there are none
+// (outcome.ok false).
+struct PrintedPages {
+    Outcome outcome;
+    std::vector<Page> pages;
+};
+
+struct PrintKind {
+    std::string_view word;  // "print statement NAME"
+    std::string_view what;  // for the usage message
+    // Checks the command line before anything is opened or calculated: its messages, ok false
+    // for a usage error. Null when the printout has nothing to check.
+    Outcome (*checked)(const CommandLine& line);
+    PrintedPages (*pages)(Session& session, const CommandLine& line);
+};
+
+// Every printout, in the order the usage message lists them.
+[[nodiscard]] std::span<const PrintKind> printKinds();
+[[nodiscard]] const PrintKind* findPrintKind(std::string_view word);
+
+// --- The printouts ---------------------------------------------------------------------------
+// print statement: the period calculated as `calc` does, then the pay statement as "Print
+// Sheet" prints it.
+[[nodiscard]] PrintedPages statementPrintout(Session& session, const CommandLine& line);
+// print check: the period calculated, the check screen filled as it fills itself (the date and
+// the memo as given), then "Print Check" in "Printer Offset" with the offsets given or stored;
+// given offsets are stored as "Print Check" stores them.
+[[nodiscard]] Outcome checkOffsetOptions(const CommandLine& line);
+[[nodiscard]] PrintedPages checkPrintout(Session& session, const CommandLine& line);
+
+}  // namespace quillon
