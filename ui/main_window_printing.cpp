@@ -43,7 +43,6 @@ void MainWindowView::printImage() {
     }
     const QPixmap picture = grab();
     QPrinter& printer = printer_.printer();
-    printer.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer)) {
         asker_.tell(printFailed({"The printer could not be opened. Nothing was printed."}));
