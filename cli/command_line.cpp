@@ -25,6 +25,10 @@ constexpr std::array<EntryOption, 8> kEntryOptions = {{
     {"--tips", 7},
 }};
 
+// The heading's boxes, in the order of CommandLine::heading.
+constexpr std::array<std::string_view, 4> kHeadingOptions = {"--company", "--address", "--zip",
+                                                             "--id"};
+
 ParseResult failure(std::string message) {
     return ParseResult{std::nullopt, std::move(message)};
 }
@@ -50,6 +54,8 @@ const char* commandWord(CommandLine::Command command) {
             return "calc";
         case CommandLine::Command::Check:
             return "check";
+        case CommandLine::Command::Heading:
+            return "heading";
         case CommandLine::Command::Register:
             return "register";
         case CommandLine::Command::Export:
@@ -58,6 +64,11 @@ const char* commandWord(CommandLine::Command command) {
             return "print";
     }
     return "";
+}
+
+// The printouts that print what the files hold: they take no period and calculate nothing.
+bool printsWithoutPeriod(const CommandLine& line) {
+    return line.command == CommandLine::Command::Print && line.printKind == "register";
 }
 
 }  // namespace
@@ -73,12 +84,34 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             }
             return args[++i];
         };
-        if (arg == "--dir" || arg == "--week-ending" || arg == "--pdf") {
+        // Options with a value, and where the value goes.
+        std::optional<std::string>* target = nullptr;
+        if (arg == "--dir") {
+            target = &line.dir;
+        } else if (arg == "--week-ending") {
+            target = &line.weekEnding;
+        } else if (arg == "--pdf") {
+            target = &line.pdf;
+        } else if (arg == "--offset-h") {
+            target = &line.offsetH;
+        } else if (arg == "--offset-v") {
+            target = &line.offsetV;
+        } else if (arg == "--check-date") {
+            target = &line.checkDate;
+        } else if (arg == "--memo") {
+            target = &line.memo;
+        }
+        for (std::size_t h = 0; h < kHeadingOptions.size(); ++h) {
+            if (arg == kHeadingOptions[h]) {
+                target = &line.heading[h];
+            }
+        }
+        if (target != nullptr) {
             auto v = value();
             if (!v) {
                 return failure(arg + " needs a value");
             }
-            (arg == "--dir" ? line.dir : arg == "--pdf" ? line.pdf : line.weekEnding) = *v;
+            *target = *v;
             continue;
         }
         if (arg == "--post") {
@@ -138,6 +171,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     } kCommands[] = {
         {"new", CommandLine::Command::New, 1, "expected a command and a name"},
         {"calc", CommandLine::Command::Calc, 1, "expected a command and a name"},
+        {"heading", CommandLine::Command::Heading, 0,
+         "heading takes no name: the heading is the folder's"},
         {"register", CommandLine::Command::Register, 1, "expected a command and a name"},
         {"export", CommandLine::Command::Export, 2, "expected export NAME FILE.xlsx"},
         {"print", CommandLine::Command::Print, 2, "expected print WHAT NAME --pdf FILE.pdf"},
@@ -167,27 +202,45 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         } else if (line.command == CommandLine::Command::Print) {
             line.printKind = positional[1];
             line.name = positional[2];
-        } else {
+        } else if (line.command != CommandLine::Command::Heading) {
             line.name = positional[1];
         }
     }
-    bool periodOptions = line.ot2x || line.louisianaPrior || line.weekEnding || line.postRow;
+
+    // Each option belongs to the commands that read it.
+    const bool calculates =
+        line.command == CommandLine::Command::Calc ||
+        (line.command == CommandLine::Command::Print && !printsWithoutPeriod(line));
+    bool periodOptions = line.ot2x || line.louisianaPrior || line.weekEnding.has_value();
     for (const std::string& text : line.entries) {
         periodOptions = periodOptions || !text.empty();
     }
-    const char* command = commandWord(line.command);
-    if (line.command != CommandLine::Command::Calc && periodOptions) {
-        return failure(std::string(command) + " takes no period options");
+    const std::string command = commandWord(line.command);
+    if (periodOptions && !calculates) {
+        return failure(command + " takes no period options");
+    }
+    if (line.postRow && line.command != CommandLine::Command::Calc) {
+        return failure(command + " takes no --post");
     }
     if (line.json && line.command != CommandLine::Command::Calc &&
         line.command != CommandLine::Command::Register) {
-        return failure(std::string(command) + " takes no --json");
+        return failure(command + " takes no --json");
     }
     if (line.pdf && line.command != CommandLine::Command::Print) {
-        return failure(std::string(command) + " takes no --pdf");
+        return failure(command + " takes no --pdf");
     }
     if (line.command == CommandLine::Command::Print && !line.pdf) {
         return failure("print needs --pdf FILE.pdf");
+    }
+    const bool checkOptions = line.offsetH || line.offsetV || line.checkDate || line.memo;
+    if (checkOptions &&
+        !(line.command == CommandLine::Command::Print && line.printKind == "check")) {
+        return failure("--offset-h, --offset-v, --check-date and --memo are for print check");
+    }
+    for (const auto& box : line.heading) {
+        if (box && line.command != CommandLine::Command::Heading) {
+            return failure("--company, --address, --zip and --id are for heading");
+        }
     }
     return ParseResult{line, {}};
 }

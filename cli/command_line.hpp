@@ -10,7 +10,7 @@
 namespace quillon {
 
 struct CommandLine {
-    enum class Command { New, Calc, Check, Register, Export, Print };
+    enum class Command { New, Calc, Check, Heading, Register, Export, Print };
     Command command = Command::Calc;
     std::string name;                // new, calc, register, export and print
     std::vector<std::string> names;  // check: the employees, none for every one in the folder
@@ -20,15 +20,20 @@ struct CommandLine {
     bool ot2x = false;
     bool louisianaPrior = false;
     std::optional<std::string> weekEnding;
-    bool json = false;               // calc and register
-    std::optional<int> postRow;      // calc --post ROW: 1 to 53 (the frequency narrows it)
-    std::string workbook;            // export: the .xlsx file to write
-    std::string printKind;           // print: what to print ("register", ...)
-    std::optional<std::string> pdf;  // print --pdf FILE
+    bool json = false;           // calc and register
+    std::optional<int> postRow;  // calc --post ROW: 1 to 53 (the frequency narrows it)
+    std::string workbook;        // export: the .xlsx file to write
+    // print: what to print ("statement", "check", "register") and the PDF file it goes into.
+    std::string printKind;
+    std::optional<std::string> pdf;
+    // print check: the "Printer Offset" boxes and the check screen's date and memo, when given.
+    std::optional<std::string> offsetH, offsetV, checkDate, memo;
+    // heading: the four boxes of "Print Out Heading" to set, in the order of the heading.
+    std::array<std::optional<std::string>, 4> heading{};
 };
 
-// The commands quillon-cli hands to quillon-print, which links the printing and spreadsheet
-// libraries.
+// The commands quillon-cli hands to quillon-print, which links the page renderer and the
+// spreadsheet library.
 [[nodiscard]] constexpr bool runsInPrintProgram(CommandLine::Command command) {
     return command == CommandLine::Command::Export || command == CommandLine::Command::Print;
 }
@@ -46,8 +51,12 @@ inline constexpr const char* kUsage =
     "                   [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
     "                   [--week-ending T] [--louisiana-prior] [--post ROW] [--json]\n"
     "       quillon-cli [--dir DIR] check [NAME...]\n"
+    "       quillon-cli [--dir DIR] heading [--company T] [--address T] [--zip T] [--id T]\n"
     "       quillon-cli [--dir DIR] register NAME [--json]\n"
     "       quillon-cli [--dir DIR] export NAME FILE.xlsx\n"
-    "       quillon-cli [--dir DIR] print register NAME --pdf FILE.pdf\n";
+    "       quillon-cli [--dir DIR] print register NAME --pdf FILE.pdf\n"
+    "       quillon-cli [--dir DIR] print statement NAME --pdf FILE [calc options]\n"
+    "       quillon-cli [--dir DIR] print check NAME --pdf FILE [--offset-h N] [--offset-v N]\n"
+    "                   [--check-date T] [--memo T] [calc options]\n";
 
 }  // namespace quillon

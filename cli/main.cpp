@@ -1,6 +1,6 @@
-// quillon-cli: new, calc, check and register over the same session the windows use. Never asks
-// questions. The printouts and the spreadsheet export run in quillon-print, which it hands over
-// to.
+// quillon-cli: new, calc, check, heading and register over the same session the windows use.
+// Never asks questions. The printouts and the spreadsheet export run in quillon-print, which it
+// hands over to.
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,6 +16,7 @@
 #include "cli/program.hpp"
 #include "session/check.hpp"
 #include "session/file_menu.hpp"
+#include "session/printing.hpp"
 #include "session/register_window.hpp"
 #include "session/session.hpp"
 
@@ -120,6 +121,43 @@ int printRegister(Session& session, bool json) {
     return flushed();
 }
 
+// `heading`: the company heading of the folder, one `key<TAB>text` line per field. With any of
+// its options, the heading dialog's boxes are set to them and "OK" saves Header.sav first; the
+// fields not given keep what the dialog shows (the defaults where they are empty).
+int heading(const std::filesystem::path& folder, const CommandLine& line) {
+    Session session(folder, dataFolder());
+    bool setting = false;
+    for (const auto& box : line.heading) {
+        setting = setting || box.has_value();
+    }
+    Outcome outcome = setting ? openHeadingDialog(session) : ReadHeading(session);
+    if (setting && outcome.ok) {
+        for (std::size_t i = 0; i < line.heading.size(); ++i) {
+            if (line.heading[i]) {
+                session.headingDialog.model->txtHeader[i].text = *line.heading[i];
+            }
+        }
+        outcome = headingDialogOK(session);
+    }
+    printMessages(outcome.messages);
+    if (!outcome.ok) {
+        return 1;
+    }
+    if (!fileExists(folder / std::string(kHeadingFileName))) {
+        std::cerr << "quillon-cli: there is no " << kHeadingFileName
+                  << " in the folder: the printouts have an empty heading\n";
+    }
+    const CompanyHeading& h = session.heading;
+    const std::pair<const char*, const std::string*> fields[] = {{"company", &h.HeadCompany},
+                                                                 {"address", &h.HeadAddress},
+                                                                 {"zip", &h.HeadZip},
+                                                                 {"id", &h.HeadId}};
+    for (const auto& [key, text] : fields) {
+        std::cout << key << '\t' << terminalText(*text) << '\n';
+    }
+    return flushed();
+}
+
 // `print` and `export` run in quillon-print, beside this program, with the same arguments.
 int handOverToPrintProgram(char** argv) {
     std::error_code ec;
@@ -182,6 +220,9 @@ int main(int argc, char** argv) {
     if (line.command == CommandLine::Command::Check) {
         return check(*folder, line.names);
     }
+    if (line.command == CommandLine::Command::Heading) {
+        return heading(*folder, line);
+    }
 
     Session session(*folder, dataFolder());
     if (line.command == CommandLine::Command::New) {
@@ -209,22 +250,7 @@ int main(int argc, char** argv) {
                   << kUsage;
         return 2;
     }
-    for (std::size_t i = 0; i < line.entries.size(); ++i) {
-        Outcome typed = session.typeIntoEntryBox(i, line.entries[i]);
-        if (!typed.ok) {
-            printMessages(typed.messages);
-            return 1;
-        }
-    }
-    session.main.opt1x.value = !line.ot2x;
-    session.main.opt2x.value = line.ot2x;
-    session.main.ckLouisPrior.value = line.louisianaPrior ? 1 : 0;
-    if (line.weekEnding) {
-        session.main.txtWeek.text = *line.weekEnding;  // the posted row's date
-    }
-    Outcome calculated = session.calculate();
-    printMessages(calculated.messages);
-    if (!calculated.ok) {
+    if (!typeAndCalculate(session, line)) {
         return 1;
     }
     if (line.postRow) {

@@ -7,7 +7,10 @@ namespace quillon {
 namespace {
 
 constexpr std::array kPrintKinds = {
-    PrintKind{"register", "the year-to-date register on one landscape page", &registerPrintout},
+    PrintKind{"register", "the year-to-date register on one landscape page", nullptr,
+              &registerPrintout},
+    PrintKind{"statement", "the pay statement of the period", nullptr, &statementPrintout},
+    PrintKind{"check", "the paycheck with its two stubs", &checkOffsetOptions, &checkPrintout},
 };
 
 }  // namespace

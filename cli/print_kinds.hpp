@@ -1,6 +1,5 @@
-// The printouts quillon-print makes, one function each, found by the word that follows "print"
-// on the command line. A new printout is a function in a file of its own and a line in the table
-// (print_kinds.cpp).
+// The printouts quillon-print makes, one function each in a file of its own, found by the word
+// that follows "print" on the command line (the table is in print_kinds.cpp).
 #pragma once
 
 #include <span>
@@ -23,6 +22,9 @@ struct PrintedPages {
 struct PrintKind {
     std::string_view word;  // "print register NAME"
     std::string_view what;  // for the usage message
+    // Checks the command line before anything is opened or calculated: its messages, ok false
+    // for a usage error. Null when the printout has nothing to check.
+    Outcome (*checked)(const CommandLine& line);
     PrintedPages (*pages)(Session& session, const CommandLine& line);
 };
 
@@ -33,5 +35,13 @@ struct PrintKind {
 // --- The printouts ---------------------------------------------------------------------------
 // print register: the register window opened and printed as its "&Print" prints it.
 [[nodiscard]] PrintedPages registerPrintout(Session& session, const CommandLine& line);
+// print statement: the period calculated as `calc` does, then the pay statement as "Print
+// Sheet" prints it.
+[[nodiscard]] PrintedPages statementPrintout(Session& session, const CommandLine& line);
+// print check: the period calculated, the check screen filled as it fills itself (the date and
+// the memo as given), then "Print Check" in "Printer Offset" with the offsets given or stored;
+// given offsets are stored as "Print Check" stores them.
+[[nodiscard]] Outcome checkOffsetOptions(const CommandLine& line);
+[[nodiscard]] PrintedPages checkPrintout(Session& session, const CommandLine& line);
 
 }  // namespace quillon

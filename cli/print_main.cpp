@@ -1,6 +1,7 @@
 // quillon-print: the printouts to PDF and the spreadsheet export of quillon-cli, which hands its
 // `print` and `export` commands over to this program. It links the page renderer (Qt Gui) and
-// libxlsxwriter, which quillon-cli does not, and takes the same command line.
+// libxlsxwriter, which quillon-cli does not, and takes the same command line. Qt starts, on its
+// offscreen platform, only when there is a page to paint.
 #include <QGuiApplication>
 #include <filesystem>
 #include <iostream>
@@ -101,6 +102,13 @@ int main(int argc, char** argv) {
         kind = findPrintKind(line.printKind);
         if (kind == nullptr) {
             return usageError("there is no printout " + quotedExcerpt(line.printKind));
+        }
+        if (kind->checked != nullptr) {
+            Outcome checked = kind->checked(line);
+            printMessages(checked.messages);
+            if (!checked.ok) {
+                return 1;
+            }
         }
     }
 

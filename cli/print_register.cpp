@@ -2,6 +2,7 @@
 #include "cli/print_kinds.hpp"
 #include "cli/program.hpp"
 #include "print/register_printout.hpp"
+#include "session/printing.hpp"
 #include "session/register_window.hpp"
 
 namespace quillon {
@@ -12,7 +13,7 @@ PrintedPages registerPrintout(Session& session, const CommandLine&) {
     if (!printed.outcome.ok) {
         return printed;
     }
-    Outcome heading = readCompanyHeading(session);
+    Outcome heading = ReadHeading(session);
     printed.outcome.messages.insert(printed.outcome.messages.end(), heading.messages.begin(),
                                     heading.messages.end());
     if (!heading.ok) {

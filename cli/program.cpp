@@ -87,4 +87,23 @@ bool startAndOpen(Session& session, const std::string& name) {
     return opened.ok;
 }
 
+bool typeAndCalculate(Session& session, const CommandLine& line) {
+    for (std::size_t i = 0; i < line.entries.size(); ++i) {
+        Outcome typed = session.typeIntoEntryBox(i, line.entries[i]);
+        if (!typed.ok) {
+            printMessages(typed.messages);
+            return false;
+        }
+    }
+    session.main.opt1x.value = !line.ot2x;
+    session.main.opt2x.value = line.ot2x;
+    session.main.ckLouisPrior.value = line.louisianaPrior ? 1 : 0;
+    if (line.weekEnding) {
+        session.main.txtWeek.text = *line.weekEnding;  // the date a posting gives its row
+    }
+    Outcome calculated = session.calculate();
+    printMessages(calculated.messages);
+    return calculated.ok;
+}
+
 }  // namespace quillon

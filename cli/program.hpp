@@ -1,5 +1,6 @@
 // What quillon-cli and quillon-print share: today's date, the program's data folder, messages and
-// JSON on the terminal, and a session started in the working folder with an employee open.
+// JSON on the terminal, the working folder, a session started with an employee open, and the
+// period calculated as `calc` calculates it.
 #pragma once
 
 #include <filesystem>
@@ -30,5 +31,9 @@ void printMessages(const Messages& messages);
 // Start-up in the session's folder, then the employee opened; every message on standard error.
 // False when either failed.
 [[nodiscard]] bool startAndOpen(Session& session, const std::string& name);
+// The period of the command line typed into the entry boxes (through their key filter), the
+// options set, then the calculate button, which saves the employee's files; every message on
+// standard error. False when a box was refused or the calculation failed.
+[[nodiscard]] bool typeAndCalculate(Session& session, const CommandLine& line);
 
 }  // namespace quillon

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Makes the pictures under docs/pictures/ from the test fixtures: the printouts rendered to PDF
-# and then to PNG (pdftoppm), and the exported register workbook rendered by LibreOffice, when it
-# is installed, to PDF and PNG.
+# Makes the pictures of the printouts under docs/pictures/: the pay statement and the paycheck
+# printed end to end by quillon-cli for the sample employee (40 hours and 2 at time and a half,
+# with twelve posted weeks in his register and the company heading set), the register printout
+# from the test fixtures, each rendered from PDF to PNG (pdftoppm), and the exported register
+# workbook rendered by LibreOffice, when it is installed, to PDF and PNG.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j2 --target print_samples
+cmake --build --preset dev -j2 --target print_samples quillon-cli quillon-print
 
 out=docs/pictures
 work=$(mktemp -d)
@@ -21,6 +23,17 @@ fi
 
 echo "== printouts"
 QT_QPA_PLATFORM=offscreen build/dev/print/print_samples "$work" >/dev/null
+folder="$work/sample"
+mkdir "$folder"
+cp data/* "$folder/"
+build/dev/print/print_samples --weekly-register "$folder/Sample.yrw"
+cli() { QT_QPA_PLATFORM=offscreen build/dev/cli/quillon-cli --dir "$folder" "$@"; }
+cli heading --company "Harbor Street Hardware" --address "1200 Harbor Street" \
+    --zip "Portland, ME 04101" --id "01-2345678" >/dev/null
+week=(--hours1 40 --ot15 2 --week-ending 3/25/2016)
+cli print statement Sample --pdf "$work/statement.pdf" "${week[@]}"
+cli print check Sample --pdf "$work/check.pdf" "${week[@]}" --check-date 3/25/2016 \
+    --memo "Week ending 3/25/2016"
 for name in register statement check; do
     pdftoppm -png -r 110 -singlefile "$work/$name.pdf" "$out/$name"
     echo "$out/$name.png"

@@ -15,7 +15,6 @@ namespace quillon {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-constexpr std::string_view kHeadingFileName = "Header.sav";
 
 Outcome failed(Message message) {
     return Outcome{false, {std::move(message)}};
@@ -529,19 +528,6 @@ Outcome postToRegister(Session& s, int row) {
     }
     s.registerWindow.reset();
     return outcome;
-}
-
-Outcome readCompanyHeading(Session& s) {
-    const std::filesystem::path path = s.folder / std::string(kHeadingFileName);
-    if (!fileExists(path)) {
-        return {};
-    }
-    CompanyHeading read;
-    if (ReadResult error = readHeadingFile(path, read)) {
-        return failed(corruptedFileMessage(*error));
-    }
-    s.heading = read;
-    return {};
 }
 
 }  // namespace quillon

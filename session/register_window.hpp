@@ -266,8 +266,5 @@ Outcome postToRegister(Session& session, int row);
 [[nodiscard]] PostedPeriod postedPeriod(const Session& session);
 // The register file of the open employee for the frequency in force: ".yrw" or ".yrb".
 [[nodiscard]] std::string registerExtension(const Profile& profile);
-// The company heading the register printout prints, read from "Header.sav" in the working
-// folder; a missing file leaves the heading as it is, a damaged one is refused.
-Outcome readCompanyHeading(Session& session);
 
 }  // namespace quillon

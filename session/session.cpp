@@ -366,6 +366,8 @@ void Session::resetEmployee() {
     cityDialog.unload();
     nonCityDialog.unload();
     taxInfo.unload();
+    checkWriter.unload();
+    printOffset.unload();
     main.ckLouisPrior.visible = false;
 }
 

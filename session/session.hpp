@@ -14,9 +14,12 @@
 #include "records/files.hpp"
 #include "records/profile.hpp"
 #include "session/boxes.hpp"
+#include "session/check_writer.hpp"
 #include "session/city_dialog.hpp"
+#include "session/heading_dialog.hpp"
 #include "session/main_window.hpp"
 #include "session/noncity_dialog.hpp"
+#include "session/print_offset_dialog.hpp"
 #include "session/register_window.hpp"
 #include "session/state_dialog.hpp"
 #include "session/tax_info_dialog.hpp"
@@ -72,6 +75,11 @@ class Session {
     DialogSlot<CityDialog> cityDialog;
     DialogSlot<NonCityDialog> nonCityDialog;
     DialogSlot<TaxInfoDialog> taxInfo;
+    // The check screen and its "Printer Offset" dialog, the company heading dialog
+    // (session/printing.hpp).
+    DialogSlot<CheckWriter> checkWriter;
+    DialogSlot<PrintOffsetDialog> printOffset;
+    DialogSlot<HeadingDialog> headingDialog;
     // The "Year To Date" window while it is open (session/register_window.hpp).
     std::optional<RegisterWindow> registerWindow;
 

@@ -1,7 +1,7 @@
 // Everything a window shows modally goes through one Asker: message boxes, questions, the input
-// box, the file dialog, the system's print dialog and the program's own modal dialogs; and so
-// does handing a file to the desktop's program for it. The program asks with Qt's boxes
-// (DialogAsker); a test replaces it with answers given beforehand, so nothing waits for a person.
+// box, the file dialog, the printer dialog and the program's own modal dialogs; and so does
+// handing a file to the desktop's program for it. The program asks with Qt's boxes (DialogAsker);
+// a test replaces it with answers given beforehand, so nothing waits for a person.
 #pragma once
 
 #include <QDialog>
@@ -28,8 +28,8 @@ class Asker {
         const FileQuestion& question) = 0;
     // Shows one of the program's dialogs modally and returns its result (QDialog::DialogCode).
     virtual int runModal(QDialog& dialog) = 0;
-    // The system's print dialog on the printer: true when the operator chose to print (the
-    // printer then holds his choices), false when he cancelled.
+    // The system's printer dialog over `printer`: true when the operator chose to print (the
+    // printer then set up as chosen), false when he cancelled.
     [[nodiscard]] virtual bool askPrinter(QPrinter& printer) = 0;
     // Opens the file with the desktop's program for its kind (a spreadsheet program for a
     // workbook): false when none opened it.

@@ -6,18 +6,6 @@
 
 namespace quillon::ui {
 
-void MainWindowView::checkWriter() {
-    notBuiltYet("C&hecks");
-}
-
-void MainWindowView::printStatement() {
-    notBuiltYet("Print Sheet");
-}
-
-void MainWindowView::printImage() {
-    notBuiltYet("&Print Image");
-}
-
 void MainWindowView::vacationTracker() {
     notBuiltYet("Vacation");
 }
@@ -46,10 +34,6 @@ void MainWindowView::yearToDate() {
     view->show();
     view->raise();
     view->activateWindow();
-}
-
-void MainWindowView::companyHeading() {
-    notBuiltYet("H&eader");
 }
 
 void MainWindowView::stateTaxDialog() {

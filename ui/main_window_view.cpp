@@ -13,7 +13,9 @@
 #include <algorithm>
 
 #include "session/entry_keys.hpp"
+#include "ui/check_writer_view.hpp"
 #include "ui/controls.hpp"
+#include "ui/heading_dialog_view.hpp"
 #include "ui/help_window.hpp"
 #include "ui/register_window_view.hpp"
 #include "ui/tax_info_dialog_view.hpp"
@@ -367,6 +369,10 @@ void MainWindowView::redraw() {
     for (RegisterWindowView* view : findChildren<RegisterWindowView*>()) {
         view->followSession();
     }
+    // New and Open unload the check screen with the employee it was written for.
+    if (checks_ && !session_.checkWriter.loaded()) {
+        checks_->close();
+    }
 }
 
 void MainWindowView::startUp(const std::string& today) {
@@ -465,8 +471,11 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
         }
         ending_ = true;
     }
-    if (help_) {
-        help_->close();
+    for (QWidget* window : {static_cast<QWidget*>(help_), static_cast<QWidget*>(checks_),
+                            static_cast<QWidget*>(heading_)}) {
+        if (window != nullptr) {
+            window->close();
+        }
     }
     event->accept();
 }

@@ -18,9 +18,12 @@
 #include "session/session.hpp"
 #include "ui/asker.hpp"
 #include "ui/save_user_dialog_view.hpp"
+#include "ui/session_printer.hpp"
 
 namespace quillon::ui {
 
+class CheckWriterView;
+class HeadingDialogView;
 class HelpWindow;
 
 class MainWindowView : public QMainWindow {
@@ -61,15 +64,17 @@ class MainWindowView : public QMainWindow {
     void help();
     void about();
 
+    // --- Printing (main_window_printing.cpp).
+    void checkWriter();     // File > "C&hecks"
+    void printStatement();  // File > "Print Sheet", the "Print" button
+    void printImage();      // File > "&Print Image"
+    void companyHeading();  // Options > "H&eader"
+
     // --- The windows of later versions. Each is one hook: wiring a window replaces its body
     // (later_windows.cpp).
-    void checkWriter();       // File > "C&hecks"
-    void printStatement();    // File > "Print Sheet", the "Print" button
-    void printImage();        // File > "&Print Image"
     void vacationTracker();   // Forms > "&Vacation", the "Vacation" button
     void overtimeTracker();   // Forms > "OT %", the "OverTime" button
     void yearToDate();        // Forms > "&Year to Date", the "Year to Date" button
-    void companyHeading();    // Options > "H&eader"
     void stateTaxDialog();    // Options > "S&tate Tax"
     void cityTaxDialog();     // Options > "C&ity Tax"
     void nonCityTaxDialog();  // Options > "Non City Tax"
@@ -85,6 +90,11 @@ class MainWindowView : public QMainWindow {
     WindowQuestions questions_;
     bool ending_ = false;
     QPointer<HelpWindow> help_;
+    // The printer of this run: the statement's and the picture's dialogs choose it, the
+    // paycheck goes to it.
+    SessionPrinter printer_;
+    QPointer<CheckWriterView> checks_;
+    QPointer<HeadingDialogView> heading_;
 
     QLineEdit* txtWeek_ = nullptr;
     QLabel* lbUser_ = nullptr;

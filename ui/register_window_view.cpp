@@ -19,6 +19,7 @@
 #include "print/register_printout.hpp"
 #include "print/register_sheet.hpp"
 #include "print/renderer.hpp"
+#include "session/printing.hpp"
 #include "ui/controls.hpp"
 
 namespace quillon::ui {
@@ -422,7 +423,7 @@ void RegisterWindowView::print() {
     if (!asker_.askPrinter(printer)) {
         return;  // cancelled: nothing is printed
     }
-    Outcome heading = readCompanyHeading(session_);
+    Outcome heading = ReadHeading(session_);
     if (!heading.ok) {
         showOutcome(heading);
         return;

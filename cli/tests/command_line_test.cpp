@@ -40,6 +40,36 @@ TEST(CommandLine, BoxesNotGivenStayEmptyAndOneXIsTheDefault) {
     EXPECT_FALSE(parsed.commandLine->json);
 }
 
+TEST(CommandLine, PrintCheckTakesItsOptionsAndThePeriods) {
+    ParseResult parsed = parseCommandLine(
+        {"print", "check", "Smith", "--pdf", "out.pdf", "--offset-h", "+2", "--offset-v", "1.5",
+         "--check-date", "1/2/2017", "--memo", "Week 52", "--hours1", "40", "--ot2x"});
+    ASSERT_TRUE(parsed.commandLine) << parsed.error;
+    const CommandLine& line = *parsed.commandLine;
+    EXPECT_EQ(line.command, CommandLine::Command::Print);
+    EXPECT_TRUE(runsInPrintProgram(line.command));
+    EXPECT_EQ(line.printKind, "check");
+    EXPECT_EQ(line.name, "Smith");
+    EXPECT_EQ(line.pdf, "out.pdf");
+    EXPECT_EQ(line.offsetH, "+2");
+    EXPECT_EQ(line.offsetV, "1.5");
+    EXPECT_EQ(line.checkDate, "1/2/2017");
+    EXPECT_EQ(line.memo, "Week 52");
+    EXPECT_EQ(line.entries[0], "40");
+    EXPECT_TRUE(line.ot2x);
+}
+
+TEST(CommandLine, HeadingTakesTheFourBoxesInTheirOrder) {
+    ParseResult parsed =
+        parseCommandLine({"heading", "--id", "01", "--company", "Harbor", "--zip", "Portland"});
+    ASSERT_TRUE(parsed.commandLine) << parsed.error;
+    EXPECT_EQ(parsed.commandLine->command, CommandLine::Command::Heading);
+    EXPECT_FALSE(runsInPrintProgram(parsed.commandLine->command));
+    const std::array<std::optional<std::string>, 4> boxes = {"Harbor", std::nullopt, "Portland",
+                                                             "01"};
+    EXPECT_EQ(parsed.commandLine->heading, boxes);
+}
+
 TEST(CommandLine, CheckTakesAnyNumberOfNames) {
     for (const std::vector<std::string>& names :
          {std::vector<std::string>{}, {"Smith"}, {"Smith", "Jones", ""}}) {
@@ -115,6 +145,12 @@ TEST(CommandLine, UsageErrors) {
         {"print", "register", "Smith"},
         {"print", "register", "--pdf", "a.pdf"},
         {"calc", "Smith", "--pdf", "a.pdf"},
+        // The register printout prints the files and calculates nothing; only calc posts.
+        {"print", "register", "Smith", "--pdf", "a.pdf", "--hours1", "40"},
+        {"print", "statement", "Smith", "--pdf", "a.pdf", "--post", "3"},
+        {"heading", "--post", "3"},
+        {"register", "Smith", "--memo", "M"},
+        {"export", "Smith", "a.xlsx", "--company", "C"},
     };
     for (const auto& args : wrong) {
         SCOPED_TRACE(::testing::PrintToString(args));

@@ -1,10 +1,13 @@
 // Writes the sample printouts of the test fixtures into a folder, for scripts/pictures.sh: the
-// weekly register printout, the worked pay statement and paycheck as PDF files, and the weekly
-// register's workbook.
+// weekly register printout as a PDF file and the weekly register's workbook. With
+// --weekly-register it writes the weekly register's file instead, as the history of the sample
+// employee whose statement and paycheck the script prints with quillon-cli.
 //   print_samples FOLDER
+//   print_samples --weekly-register FILE.yrw
 #include <QGuiApplication>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 
 #include "print/register_sheet.hpp"
 #include "print/renderer.hpp"
@@ -34,8 +37,16 @@ bool pdf(const PageOutcome& outcome, const std::filesystem::path& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string_view(argv[1]) == "--weekly-register") {
+        const auto error = writeRegisterFile(argv[2], testing::weeklyRegister(), kWeeklyRows);
+        if (error) {
+            std::fprintf(stderr, "%s\n", error->describe().c_str());
+            return 1;
+        }
+        return 0;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: print_samples FOLDER\n");
+        std::fprintf(stderr, "usage: print_samples FOLDER | --weekly-register FILE.yrw\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -51,8 +62,6 @@ int main(int argc, char** argv) {
     const std::filesystem::path workbook = registerWorkbookPath(folder, weekly.UserFile);
 
     const bool ok = pdf(PrintYr(weekly), folder / "register.pdf") &&
-                    pdf(PrintText(testing::workedStatement()), folder / "statement.pdf") &&
-                    pdf(PrintCheck(testing::workedCheck()), folder / "check.pdf") &&
                     report(writeRegisterWorkbook(sheet, workbook), workbook);
     return ok ? 0 : 1;
 }

@@ -372,16 +372,11 @@ void MainWindowTest::entriesOfLaterVersionsSaySoAndChangeNothing() {
         bool menu;
         const char* caption;
     } later[] = {
-        {"mnuChecks", true, "Checks"},
-        {"mnuPrintSheetItem", true, "Print Sheet"},
-        {"mnuPrintItem", true, "Print Image"},
         {"mnuVacation", true, "Vacation"},
         {"mnuOT", true, "OT %"},
-        {"mnuHeader", true, "Header"},
         {"mnuStateTax", true, "State Tax"},
         {"mnuCityTax", true, "City Tax"},
         {"mnuNonCity", true, "Non City Tax"},
-        {"cmdPrint", false, "Print Sheet"},
         {"cmdVacation", false, "Vacation"},
         {"cmdOverTime", false, "OT %"},
         {"cmdSavePeriod", false, "Save This Pay Period"},

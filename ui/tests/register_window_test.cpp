@@ -322,17 +322,18 @@ void RegisterWindowTest::printAsksForThePrinterAndCancelPrintsNothing() {
     Desk desk;
     desk.openRegister();
     QTest::mouseClick(desk.rowNumber(1), Qt::LeftButton);
-    desk.asker.printTo = desk.folder / "register.pdf";
-    desk.asker.printers = {false};
+    const std::filesystem::path printed = desk.folder / "register.pdf";
+    desk.asker.printers = {std::nullopt};
     Desk::menu(*desk.view, "mnuPrint");
-    QVERIFY(!std::filesystem::exists(desk.asker.printTo));
+    QVERIFY(desk.asker.printers.empty());
+    QVERIFY(!std::filesystem::exists(printed));
 
-    desk.asker.printers = {true};
+    desk.asker.printers = {printed};
     Desk::menu(*desk.view, "mnuPrint");
     QVERIFY2(desk.asker.told.empty(),
              desk.asker.told.empty() ? "" : desk.asker.told[0].text.c_str());
     const std::string command =
-        std::string(QUILLON_PDFTOTEXT) + " -layout '" + desk.asker.printTo.string() + "' -";
+        std::string(QUILLON_PDFTOTEXT) + " -layout '" + printed.string() + "' -";
     FILE* pipe = popen(command.c_str(), "r");
     QVERIFY(pipe != nullptr);
     std::string text;

@@ -60,19 +60,22 @@ class ScriptedAsker : public Asker {
         }
         return dialog.result();
     }
-    // The print dialog: answered from `printers` (true prints, into the PDF file `printTo`); a
-    // test that did not expect it fails.
+    // The printer dialog: the next answer of `printers`, a PDF file to print into, or nothing for
+    // Cancel.
     bool askPrinter(QPrinter& printer) override {
-        asked.push_back("print dialog");
+        asked.push_back("printer dialog");
         if (printers.empty()) {
-            QTest::qFail("a print dialog that the test did not expect", __FILE__, __LINE__);
+            QTest::qFail("a printer dialog that the test did not expect", __FILE__, __LINE__);
             return false;
         }
-        const bool answer = printers.front();
+        const auto answer = printers.front();
         printers.pop_front();
+        if (!answer) {
+            return false;
+        }
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(printTo.string()));
-        return answer;
+        printer.setOutputFileName(QString::fromStdString(answer->string()));
+        return true;
     }
     // Nothing is started; the file is written down, and the desktop opens it if `desktopOpens`.
     bool openWithDesktop(const std::filesystem::path& file) override {
@@ -87,9 +90,8 @@ class ScriptedAsker : public Asker {
     std::deque<bool> yes;
     std::deque<std::optional<std::string>> texts;
     std::deque<std::optional<std::filesystem::path>> files;
+    std::deque<std::optional<std::filesystem::path>> printers;
     std::deque<std::function<void(QDialog&)>> inDialog;
-    std::deque<bool> printers;
-    std::filesystem::path printTo;
     std::vector<std::filesystem::path> opened;
     bool desktopOpens = true;
 };

@@ -1,6 +1,8 @@
 // quillon-screenshots OUTPUT_FOLDER: pictures of the windows as an operator sees them, for the
 // README and for looking at a change. It works offscreen on a copy of the sample employee:
-// 40 straight-time hours and 2 at time and a half, week ending 12/30/2016.
+// 40 straight-time hours and 2 at time and a half, week ending 12/30/2016; the check screen,
+// the "Printer Offset" dialog with its preview, and the company heading dialog of that week;
+// then the Year To Date window with periods posted, weekly and bi-weekly.
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -8,12 +10,16 @@
 #include <iostream>
 
 #include "session/file_menu.hpp"
+#include "session/printing.hpp"
 #include "session/register_window.hpp"
 #include "session/session.hpp"
 #include "ui/asker.hpp"
+#include "ui/check_writer_view.hpp"
 #include "ui/controls.hpp"
+#include "ui/heading_dialog_view.hpp"
 #include "ui/help_window.hpp"
 #include "ui/main_window_view.hpp"
+#include "ui/print_offset_dialog_view.hpp"
 #include "ui/register_window_view.hpp"
 #include "ui/save_user_dialog_view.hpp"
 #include "ui/tax_info_dialog_view.hpp"
@@ -143,6 +149,29 @@ int main(int argc, char** argv) {
     {
         ui::HelpWindow help(&window);
         ok = save(help, out / "help.png") && ok;
+    }
+    ui::SessionPrinter printer;
+    {
+        ok = loadCheckWriter(session).ok && ok;
+        ui::CheckWriterView checks(session, asker, printer, &window);
+        session.checkWriter.model->txtMemo.text = "Week ending 12/30/2016";
+        session.checkWriter.model->txtCheckCompany.text =
+            "Harbor Street Hardware\n1200 Harbor Street\nPortland, ME 04101";
+        checks.redraw();
+        ok = save(checks, out / "check-screen.png") && ok;
+        ok = loadPrintOffsetDialog(session).ok && ok;
+        ui::PrintOffsetDialogView offsets(session, asker, printer, false, &checks);
+        ok = save(offsets, out / "printer-offset.png") && ok;
+        offsets.showPreview();
+        if (offsets.preview() != nullptr) {
+            ok = save(*offsets.preview(), out / "check-preview.png") && ok;
+        }
+        offsets.reject();
+    }
+    {
+        ok = openHeadingDialog(session).ok && ok;
+        ui::HeadingDialogView heading(session, asker, &window);
+        ok = save(heading, out / "heading.png") && ok;
     }
 
     // The register of a weekly employee with twelve weeks posted, then of a bi-weekly one with
