@@ -4,7 +4,6 @@
 
 #include "cli/print_kinds.hpp"
 #include "cli/program.hpp"
-#include "print/paycheck.hpp"
 #include "session/printing.hpp"
 
 namespace quillon {
@@ -12,21 +11,19 @@ namespace quillon {
 // An offset that is not a number is refused before anything is calculated or stored.
 Outcome checkOffsetOptions(const CommandLine& line) {
     const auto offsets = checkOffsets(line.offsetH.value_or("0"), line.offsetV.value_or("0"));
-    if (const auto* error = std::get_if<PrintError>(&offsets)) {
-        return Outcome{false, {Message{MessageKind::Ok, error->message, kProgramTitle}}};
+    if (const auto* refusal = std::get_if<OffsetRefusal>(&offsets)) {
+        return Outcome{false, {Message{MessageKind::Ok, refusal->message, kProgramTitle}}};
     }
     return {};
 }
 
-PrintedPages checkPrintout(Session& session, const CommandLine& line) {
-    PrintedPages printed;
+PrintJob checkPrintout(Session& session, const CommandLine& line) {
     if (!typeAndCalculate(session, line)) {
-        printed.outcome.ok = false;
-        return printed;
+        return PrintJob{Outcome{false, {}}, {}};
     }
-    printed.outcome = loadPrintOffsetDialog(session);
-    if (!printed.outcome.ok) {
-        return printed;
+    Outcome loaded = loadPrintOffsetDialog(session);
+    if (!loaded.ok) {
+        return PrintJob{std::move(loaded), {}};
     }
     CheckWriter& check = *session.checkWriter.model;
     if (line.checkDate) {
@@ -43,11 +40,9 @@ PrintedPages checkPrintout(Session& session, const CommandLine& line) {
         offsets.cboVert.text = *line.offsetV;
     }
     PrintJob job = printOffsetPrintCheck(session);
-    printed.outcome.messages.insert(printed.outcome.messages.end(), job.outcome.messages.begin(),
-                                    job.outcome.messages.end());
-    printed.outcome.ok = job.outcome.ok;
-    printed.pages = std::move(job.pages);
-    return printed;
+    job.outcome.messages.insert(job.outcome.messages.begin(), loaded.messages.begin(),
+                                loaded.messages.end());
+    return job;
 }
 
 }  // namespace quillon

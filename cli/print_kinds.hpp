@@ -4,20 +4,12 @@
 
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "cli/command_line.hpp"
-#include "print/page.hpp"
+#include "print/print_jobs.hpp"
 #include "session/session.hpp"
 
 namespace quillon {
-
-// The pages of a printout of the open employee, or the messages that say why there are none
-// (outcome.ok false).
-struct PrintedPages {
-    Outcome outcome;
-    std::vector<Page> pages;
-};
 
 struct PrintKind {
     std::string_view word;  // "print register NAME"
@@ -25,7 +17,9 @@ struct PrintKind {
     // Checks the command line before anything is opened or calculated: its messages, ok false
     // for a usage error. Null when the printout has nothing to check.
     Outcome (*checked)(const CommandLine& line);
-    PrintedPages (*pages)(Session& session, const CommandLine& line);
+    // The pages of the printout of the open employee, or the messages that say why there are
+    // none (outcome.ok false).
+    PrintJob (*pages)(Session& session, const CommandLine& line);
 };
 
 // Every printout, in the order the usage message lists them.
@@ -34,14 +28,14 @@ struct PrintKind {
 
 // --- The printouts ---------------------------------------------------------------------------
 // print register: the register window opened and printed as its "&Print" prints it.
-[[nodiscard]] PrintedPages registerPrintout(Session& session, const CommandLine& line);
+[[nodiscard]] PrintJob registerPrintout(Session& session, const CommandLine& line);
 // print statement: the period calculated as `calc` does, then the pay statement as "Print
 // Sheet" prints it.
-[[nodiscard]] PrintedPages statementPrintout(Session& session, const CommandLine& line);
+[[nodiscard]] PrintJob statementPrintout(Session& session, const CommandLine& line);
 // print check: the period calculated, the check screen filled as it fills itself (the date and
 // the memo as given), then "Print Check" in "Printer Offset" with the offsets given or stored;
 // given offsets are stored as "Print Check" stores them.
 [[nodiscard]] Outcome checkOffsetOptions(const CommandLine& line);
-[[nodiscard]] PrintedPages checkPrintout(Session& session, const CommandLine& line);
+[[nodiscard]] PrintJob checkPrintout(Session& session, const CommandLine& line);
 
 }  // namespace quillon

@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
     if (kind == nullptr) {
         return exportRegister(session, line);
     }
-    PrintedPages printed = kind->pages(session, line);
+    PrintJob printed = kind->pages(session, line);
     printMessages(printed.outcome.messages);
     if (!printed.outcome.ok) {
         return 1;

@@ -1,16 +1,16 @@
 // print statement: the pay statement of the period just calculated.
+#include <utility>
+
 #include "cli/print_kinds.hpp"
 #include "cli/program.hpp"
-#include "session/printing.hpp"
 
 namespace quillon {
 
-PrintedPages statementPrintout(Session& session, const CommandLine& line) {
+PrintJob statementPrintout(Session& session, const CommandLine& line) {
     if (!typeAndCalculate(session, line)) {
-        return PrintedPages{Outcome{false, {}}, {}};
+        return PrintJob{Outcome{false, {}}, {}};
     }
-    PrintJob job = printStatement(session, todayText());
-    return PrintedPages{std::move(job.outcome), std::move(job.pages)};
+    return printStatement(session, todayText());
 }
 
 }  // namespace quillon

@@ -1,31 +1,11 @@
 // The paycheck's face and stubs.
 #include "print/paycheck.hpp"
 
-#include <cmath>
 #include <iterator>
-#include <optional>
 #include <vector>
 
 namespace quillon {
 namespace {
-
-std::optional<int> offsetValue(std::string_view text, float add) {
-    const std::optional<float> value = strictSingle(text);
-    if (!value) {
-        return std::nullopt;
-    }
-    const float rounded = roundedToWholeHalfEven(*value + add);
-    if (!std::isfinite(rounded) || std::fabs(rounded) > kOffsetLimit + 3) {
-        return std::nullopt;
-    }
-    return static_cast<int>(rounded);
-}
-
-std::string refused(const char* box, std::string_view text) {
-    return "The " + std::string(box) + " offset \"" + std::string(text) +
-           "\" is not a number from -" + std::to_string(kOffsetLimit) + " to " +
-           std::to_string(kOffsetLimit) + ". Nothing was stored or printed.";
-}
 
 // One stub; stub 2 has a single blank line before its summary, stub 1 two.
 void stub(PageWriter& out, const CheckInput& in, const PayFigures& f, int blankBeforeSummary) {
@@ -73,19 +53,6 @@ void stub(PageWriter& out, const CheckInput& in, const PayFigures& f, int blankB
 }
 
 }  // namespace
-
-std::variant<CheckOffsets, PrintError> checkOffsets(std::string_view horizontal,
-                                                    std::string_view vertical) {
-    const std::optional<int> H = offsetValue(horizontal, 0);
-    if (!H || std::abs(*H) > kOffsetLimit) {
-        return PrintError{refused("horizontal", horizontal)};
-    }
-    const std::optional<int> N = offsetValue(vertical, 3);
-    if (!N || std::abs(*N - 3) > kOffsetLimit) {
-        return PrintError{refused("vertical", vertical)};
-    }
-    return CheckOffsets{*H, *N};
-}
 
 PageOutcome PrintCheck(const CheckInput& in) {
     if (in.words.tooLarge) {

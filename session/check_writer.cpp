@@ -18,4 +18,9 @@ void CheckWriter::CheckFigures(float NetPay) {
     txtCheckAmt.text = quillon::CheckFigures(NetPay);
 }
 
+CheckScreen CheckWriter::printedTexts() const {
+    return {txtCheckDate.text, txtPayTo.text,       txtCheckAmt.text,  txtUserName.text,
+            txtUserSSnum.text, txtUserAddress.text, txtUserState.text, txtMemo.text};
+}
+
 }  // namespace quillon

@@ -16,6 +16,13 @@ inline constexpr const char* kCheckDateToolTip = "Change on Previous Form";
 // Follows the employee's name on the "PAY TO THE ORDER OF" line.
 inline constexpr const char* kPayeeFill = "********";
 
+// The check screen's boxes as the paycheck prints them, at the moment of printing.
+struct CheckScreen {
+    std::string txtCheckDate, txtPayTo, txtCheckAmt;
+    std::string txtUserName, txtUserSSnum, txtUserAddress, txtUserState;
+    std::string txtMemo;
+};
+
 struct CheckWriter {
     std::string caption = kCheckWriterCaption;
     TextBox txtCheckCompany;  // the payer block at the top left: free text, not printed
@@ -38,6 +45,8 @@ struct CheckWriter {
     void FillCheck(const Profile& profile, float NetPay);
     // CheckFigures: the amount in figures with asterisk fill ("**1234.56") into txtCheckAmt.
     void CheckFigures(float NetPay);
+    // The boxes the paycheck prints, as they stand.
+    [[nodiscard]] CheckScreen printedTexts() const;
 };
 
 }  // namespace quillon

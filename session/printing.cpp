@@ -2,13 +2,10 @@
 // laid out, and what it stores.
 #include "session/printing.hpp"
 
-#include <array>
 #include <utility>
 #include <variant>
 
 #include "engine/money.hpp"
-#include "print/paycheck.hpp"
-#include "print/statement.hpp"
 #include "records/save.hpp"
 
 namespace quillon {
@@ -24,9 +21,8 @@ Outcome failed(Message message) {
     return Outcome{false, {std::move(message)}};
 }
 
-PrintJob refused(Outcome outcome) {
-    outcome.ok = false;
-    return PrintJob{std::move(outcome), {}};
+Outcome refused(const OffsetRefusal& refusal) {
+    return failed(printMessage(refusal.message));
 }
 
 void append(Outcome& into, const Outcome& from) {
@@ -45,49 +41,6 @@ void zeroFillEntryBoxes(Session& session) {
             box.text = "0";
         }
     }
-}
-
-// The period as the main window shows it: its boxes and result labels, and the figures the last
-// calculation left behind.
-PrintedPeriod shownPeriod(const Session& session) {
-    const MainWindow& m = session.main;
-    std::array<std::string, 8> boxes;
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        boxes[i] = m.txtAmount[i].text;
-    }
-    PrintedPeriod period = printedPeriod(session.results, boxes, m.opt1x.value, m.txtWeek.text);
-    for (std::size_t i = 0; i < period.lbTaxDed.size(); ++i) {
-        period.lbTaxDed[i] = m.lbTaxDed[i].caption;
-    }
-    period.lbSDI = m.lbSDI.caption;
-    period.lbSUI = m.lbSUI.caption;
-    period.lbCafe = m.lbCafe.caption;
-    period.Label13 = m.Label13.caption;
-    period.lbTaxes = m.lbTaxes.caption;
-    period.lbDeduct = m.lbDeduct.caption;
-    period.lbNet = m.lbNet.caption;
-    return period;
-}
-
-CheckScreen checkScreen(const CheckWriter& w) {
-    CheckScreen s;
-    s.txtCheckDate = w.txtCheckDate.text;
-    s.txtPayTo = w.txtPayTo.text;
-    s.txtCheckAmt = w.txtCheckAmt.text;
-    s.txtUserName = w.txtUserName.text;
-    s.txtUserSSnum = w.txtUserSSnum.text;
-    s.txtUserAddress = w.txtUserAddress.text;
-    s.txtUserState = w.txtUserState.text;
-    s.txtMemo = w.txtMemo.text;
-    return s;
-}
-
-PrintJob pageJob(Outcome outcome, const PageOutcome& page) {
-    if (const auto* error = std::get_if<PrintError>(&page)) {
-        outcome.messages.push_back(printMessage(error->message));
-        return refused(std::move(outcome));
-    }
-    return PrintJob{std::move(outcome), {std::get<Page>(page)}};
 }
 
 // The check screen's amounts from the net pay, and the boxes the profile fills.
@@ -147,30 +100,23 @@ void headingDialogCancel(Session& session) {
 
 // --- Pay statement -----------------------------------------------------------------------------
 
-PrintJob printStatement(Session& session, const std::string& today) {
+StatementData prepareStatement(Session& session) {
     // The profile and the register as last saved, read into a copy: unsaved edits in memory
     // are not on the statement, and they are not thrown away by printing one either.
     Session saved = session;
-    Outcome outcome = saved.LoadProfile();
-    if (outcome.ok) {
-        append(outcome, saved.LoadAnnual());
+    StatementData data;
+    data.outcome = saved.LoadProfile();
+    if (data.outcome.ok) {
+        append(data.outcome, saved.LoadAnnual());
     }
-    if (!outcome.ok) {
-        return refused(std::move(outcome));
+    if (!data.outcome.ok) {
+        return data;
     }
     zeroFillEntryBoxes(session);
-    append(outcome, ReadHeading(session));
-    if (!outcome.ok) {
-        return refused(std::move(outcome));
-    }
-    StatementInput in;
-    in.heading = session.heading;
-    in.UserFile = session.UserFile;
-    in.today = today;
-    in.profile = saved.profile;
-    in.period = shownPeriod(session);
-    in.totals = saved.yearRegister.totals;
-    return pageJob(std::move(outcome), PrintText(in));
+    append(data.outcome, ReadHeading(session));
+    data.profile = std::move(saved.profile);
+    data.totals = saved.yearRegister.totals;
+    return data;
 }
 
 // --- Check screen ------------------------------------------------------------------------------
@@ -217,8 +163,8 @@ Outcome printOffsetApply(Session& session) {
     }
     const PrintOffsetDialog& d = *session.printOffset.model;
     const auto offsets = checkOffsets(d.cboHorz.text, d.cboVert.text);
-    if (const auto* error = std::get_if<PrintError>(&offsets)) {
-        return failed(printMessage(error->message));
+    if (const auto* refusal = std::get_if<OffsetRefusal>(&offsets)) {
+        return refused(*refusal);
     }
     Profile& p = session.profile;
     const float beforeH = p.PrintOffsetH;
@@ -234,45 +180,47 @@ Outcome printOffsetApply(Session& session) {
     return saved;
 }
 
-PrintJob printOffsetPrintCheck(Session& session) {
+PaycheckData paycheckData(const Session& session) {
+    PaycheckData data;
+    if (!session.printOffset.loaded() || !session.checkWriter.loaded()) {
+        data.outcome = failed(printMessage(
+            "Open the check screen (File > Checks) and print the paycheck from its Print menu."));
+        return data;
+    }
+    const PrintOffsetDialog& d = *session.printOffset.model;
+    const auto offsets = checkOffsets(d.cboHorz.text, d.cboVert.text);
+    if (const auto* refusal = std::get_if<OffsetRefusal>(&offsets)) {
+        data.outcome = refused(*refusal);
+        return data;
+    }
+    const CheckWriter& w = *session.checkWriter.model;
+    data.screen = w.printedTexts();
+    data.words = w.AmountWords;
+    data.offsets = std::get<CheckOffsets>(offsets);
+    return data;
+}
+
+PaycheckData prepareCheck(Session& session) {
     Outcome applied = printOffsetApply(session);
     if (!applied.ok) {
-        return refused(std::move(applied));
+        return PaycheckData{std::move(applied), {}, {}, {}};
+    }
+    if (session.registerWindow) {
+        session.registerWindow->hidden = true;
     }
     zeroFillEntryBoxes(session);
-    PrintJob job = paycheckPreview(session);
-    job.outcome.messages.insert(job.outcome.messages.begin(), applied.messages.begin(),
-                                applied.messages.end());
-    if (job.outcome.ok) {
-        session.printOffset.unload();
-    }
-    return job;
+    PaycheckData data = paycheckData(session);
+    data.outcome.messages.insert(data.outcome.messages.begin(), applied.messages.begin(),
+                                 applied.messages.end());
+    return data;
+}
+
+void printOffsetPrinted(Session& session) {
+    session.printOffset.unload();
 }
 
 void printOffsetCancel(Session& session) {
     session.printOffset.unload();
-}
-
-PrintJob paycheckPreview(const Session& session) {
-    if (!session.printOffset.loaded() || !session.checkWriter.loaded()) {
-        return refused(
-            failed(printMessage("Open the check screen (File > Checks) and print the "
-                                "paycheck from its Print menu.")));
-    }
-    const PrintOffsetDialog& d = *session.printOffset.model;
-    const auto offsets = checkOffsets(d.cboHorz.text, d.cboVert.text);
-    if (const auto* error = std::get_if<PrintError>(&offsets)) {
-        return refused(failed(printMessage(error->message)));
-    }
-    const CheckWriter& w = *session.checkWriter.model;
-    CheckInput in;
-    in.screen = checkScreen(w);
-    in.words = w.AmountWords;
-    in.offsets = std::get<CheckOffsets>(offsets);
-    in.profile = session.profile;
-    in.period = shownPeriod(session);
-    in.totals = session.yearRegister.totals;
-    return pageJob(Outcome{}, PrintCheck(in));
 }
 
 }  // namespace quillon

@@ -1,22 +1,18 @@
 // The printing workflows over the session: the company heading and its dialog, the pay
 // statement, the check screen and the "Printer Offset" dialog that prints the paycheck. Each
-// hands back the messages to show and, when something is to be printed, the pages; the windows
-// and the command-line tool put those pages on a printer or into a PDF file.
+// does what its command reads, fills, checks and stores, and hands back the plain data the
+// printout is made of; the page layouts that turn that data into pages are in print/
+// (print/print_jobs.hpp).
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "print/page.hpp"
+#include "engine/check_words.hpp"
+#include "engine/register.hpp"
+#include "records/profile.hpp"
+#include "session/check_writer.hpp"
+#include "session/print_offset_dialog.hpp"
 #include "session/session.hpp"
 
 namespace quillon {
-
-// What a print command hands to the printer: its pages, when outcome.ok.
-struct PrintJob {
-    Outcome outcome;
-    std::vector<Page> pages;
-};
 
 // --- Company heading ---------------------------------------------------------------------------
 
@@ -35,11 +31,18 @@ void headingDialogCancel(Session& session);
 
 // --- Pay statement -----------------------------------------------------------------------------
 
-// PrintText, after the printer dialog ("Print", "Print Sheet"): the rates, names and
-// year-to-date figures as last saved (the profile and register files are read again for the
-// statement; what is in memory is left alone), every empty entry box set to "0", ReadHeading,
-// then the page. `today` is the statement's date.
-[[nodiscard]] PrintJob printStatement(Session& session, const std::string& today);
+// What the statement prints as last saved.
+struct StatementData {
+    Outcome outcome;        // ok false: nothing is to be printed
+    Profile profile;        // the rates, the names, EmpSSN
+    RegisterTotals totals;  // the year to date
+};
+
+// PrintText's steps before the page, after the printer dialog ("Print", "Print Sheet"): the
+// profile and the register files read again into a copy of the session (what is in memory is
+// left alone), every empty entry box of the main window set to "0", ReadHeading. The page then
+// takes the main window's period and session.heading.
+[[nodiscard]] StatementData prepareStatement(Session& session);
 
 // --- Check screen ------------------------------------------------------------------------------
 
@@ -60,15 +63,25 @@ Outcome loadPrintOffsetDialog(Session& session);
 // "&Apply": the two offsets into the profile and its files. An offset that is not a number
 // (or beyond -99 to 99) is refused, naming its box, and nothing is stored.
 Outcome printOffsetApply(Session& session);
-// "Print Check": "&Apply", then PrintCheck: every empty entry box set to "0", and the paycheck
-// with the check screen's face and the register in memory. Nothing is printed when the offsets
-// are refused or cannot be stored, or when the amount is too large for a check; the dialog
-// closes when there is a page to print.
-[[nodiscard]] PrintJob printOffsetPrintCheck(Session& session);
+// What the paycheck prints besides the main window's period and the register in memory.
+struct PaycheckData {
+    Outcome outcome;       // ok false: nothing is to be printed
+    CheckScreen screen;    // the check screen's boxes as they stand
+    AmountWords words;     // the amount in words as the check screen last computed it
+    CheckOffsets offsets;  // from the "Printer Offset" boxes
+};
+
+// The check screen and the offsets the boxes hold now, for the paycheck and its print preview:
+// nothing is stored or changed. Refused when the check screen or the dialog is not loaded, or
+// an offset is not a number.
+[[nodiscard]] PaycheckData paycheckData(const Session& session);
+// "Print Check" up to the page: "&Apply", then PrintCheck's first steps: the "Year To Date"
+// window hidden if it is shown, every empty entry box set to "0"; then paycheckData. Nothing is
+// hidden or filled when the offsets are refused or cannot be stored.
+[[nodiscard]] PaycheckData prepareCheck(Session& session);
+// Once "Print Check" has its page: the dialog closes.
+void printOffsetPrinted(Session& session);
 // "&Cancel": the dialog closes; nothing more is stored.
 void printOffsetCancel(Session& session);
-// The paycheck as "Print Check" would print it with the offsets the boxes hold now, for the
-// print preview: nothing is stored or changed.
-[[nodiscard]] PrintJob paycheckPreview(const Session& session);
 
 }  // namespace quillon

@@ -228,6 +228,9 @@ class RegisterWindow {
     std::string extension = ".yrw";  // the register file it was read from and saves to
     Register atOpen;                 // the register as read, restored when closed without saving
     std::string savedText;  // what a save would have written when the window opened or last saved
+    // Set once "Print Check" has hidden the window (the paycheck is printed without it); the
+    // window keeps its rows, and Year to Date opens it afresh.
+    bool hidden = false;
 
   private:
     [[nodiscard]] bool usedRow(int row) const { return row >= 1 && row <= usedRows(); }

@@ -30,7 +30,7 @@ void MainWindowView::yearToDate() {
     for (RegisterWindowView* old : findChildren<RegisterWindowView*>()) {
         old->dismiss();
     }
-    auto* view = new RegisterWindowView(session_, asker_, this);
+    auto* view = new RegisterWindowView(session_, asker_, printer_, this);
     view->show();
     view->raise();
     view->activateWindow();

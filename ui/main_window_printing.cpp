@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "print/print_jobs.hpp"
 #include "print/renderer.hpp"
 #include "session/printing.hpp"
 #include "ui/check_writer_view.hpp"

@@ -10,6 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "print/print_jobs.hpp"
 #include "print/renderer.hpp"
 #include "session/printing.hpp"
 #include "ui/controls.hpp"

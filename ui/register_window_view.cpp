@@ -16,10 +16,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "print/register_printout.hpp"
+#include "print/print_jobs.hpp"
 #include "print/register_sheet.hpp"
 #include "print/renderer.hpp"
-#include "session/printing.hpp"
 #include "ui/controls.hpp"
 
 namespace quillon::ui {
@@ -139,8 +138,13 @@ void RowNumberButton::contextMenuEvent(QContextMenuEvent* event) {
 
 // --- The window -----------------------------------------------------------------------------
 
-RegisterWindowView::RegisterWindowView(Session& session, Asker& asker, QWidget* parent)
-    : QMainWindow(parent), session_(session), asker_(asker), questions_(session, asker, this) {
+RegisterWindowView::RegisterWindowView(Session& session, Asker& asker, SessionPrinter& printer,
+                                       QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      asker_(asker),
+      printer_(printer),
+      questions_(session, asker, this) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -374,6 +378,8 @@ void RegisterWindowView::redraw() {
 void RegisterWindowView::followSession() {
     if (!session_.registerWindow) {
         dismiss();
+    } else if (model().hidden) {
+        hide();
     }
 }
 
@@ -418,14 +424,15 @@ void RegisterWindowView::typedTotal(TotalBox box, const QString& text) {
 }
 
 void RegisterWindowView::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (!asker_.askPrinter(printer)) {
+    // The printout is a landscape page; the printer dialog offers it so.
+    printer_.printer().setPageOrientation(QPageLayout::Landscape);
+    if (!printer_.choose(asker_)) {
         return;  // cancelled: nothing is printed
     }
-    Outcome heading = ReadHeading(session_);
-    if (!heading.ok) {
-        showOutcome(heading);
+    const std::string today = session_.today.empty() ? session_.main.txtWeek.text : session_.today;
+    const PrintJob job = printRegister(session_, today);
+    if (!job.outcome.ok) {
+        showOutcome(job.outcome);
         return;
     }
     const PrintFontCheck font = checkPrintFont();
@@ -433,10 +440,7 @@ void RegisterWindowView::print() {
         asker_.tell(Message{MessageKind::Ok, font.problem->message, kProgramTitle});
         return;
     }
-    const std::string today = session_.today.empty() ? session_.main.txtWeek.text : session_.today;
-    const Page page = PrintYr({session_.heading, session_.UserFile, today, session_.profile,
-                               session_.yearRegister, model().usedRows()});
-    const PrintStatus status = printPages(printer, {page});
+    const PrintStatus status = printPages(printer_.printer(), job.pages);
     if (!status.ok()) {
         asker_.tell(Message{MessageKind::Ok, status.error->message, kProgramTitle});
     }

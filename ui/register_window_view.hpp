@@ -16,6 +16,7 @@
 #include "session/session.hpp"
 #include "ui/asker.hpp"
 #include "ui/save_user_dialog_view.hpp"
+#include "ui/session_printer.hpp"
 
 namespace quillon::ui {
 
@@ -44,14 +45,17 @@ class RowNumberButton : public QPushButton {
 class RegisterWindowView : public QMainWindow {
     Q_OBJECT
   public:
-    // The window over the session's open register window model (openRegisterWindow). It deletes
-    // itself when it closes.
-    RegisterWindowView(Session& session, Asker& asker, QWidget* parent = nullptr);
+    // The window over the session's open register window model (openRegisterWindow). "&Print"
+    // asks for the program's printer (the one the paycheck then goes to). It deletes itself
+    // when it closes.
+    RegisterWindowView(Session& session, Asker& asker, SessionPrinter& printer,
+                       QWidget* parent = nullptr);
 
     // Every box from the model.
     void redraw();
     // After the main window changed the session: a register the session no longer shows (another
-    // employee opened or created) closes the window without a question.
+    // employee opened or created) closes the window without a question; one that "Print Check"
+    // hid is hidden.
     void followSession();
     // Closes the window without the closing question: a fresh window replaces it.
     void dismiss();
@@ -87,6 +91,7 @@ class RegisterWindowView : public QMainWindow {
 
     Session& session_;
     Asker& asker_;
+    SessionPrinter& printer_;
     WindowQuestions questions_;
     bool closing_ = false;
 

@@ -71,12 +71,13 @@ void BM_OpenTheRegisterWindow(benchmark::State& state) {
         return;
     }
     Silent asker;
+    ui::SessionPrinter printer;
     for (auto _ : state) {
         if (!openRegisterWindow(session).ok) {
             state.SkipWithError("the register did not open");
             break;
         }
-        ui::RegisterWindowView view(session, asker);
+        ui::RegisterWindowView view(session, asker, printer);
         view.setAttribute(Qt::WA_DeleteOnClose, false);
         view.show();
         QApplication::processEvents();

@@ -1,6 +1,7 @@
 // Printing from the windows on Qt's offscreen platform: the printer dialog (Cancel prints
 // nothing), the check screen and its refresh, the "Printer Offset" dialog with a refused offset,
-// the paycheck on the printer last chosen, the live preview, and the company heading dialog.
+// the paycheck on the printer last chosen (the register's printer dialog chooses it too, and the
+// paycheck hides the Year To Date window), the live preview, and the company heading dialog.
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include "ui/heading_dialog_view.hpp"
 #include "ui/main_window_view.hpp"
 #include "ui/print_offset_dialog_view.hpp"
+#include "ui/register_window_view.hpp"
 #include "ui/tests/scripted_asker.hpp"
 
 using namespace quillon;
@@ -124,6 +126,7 @@ class PrintingTest : public QObject {
     void theStatementAndTheWindowPictureGoToTheChosenPrinter();
     void theCheckScreenRefreshesOnAClickAndKeepsDateAndMemo();
     void aBadOffsetIsRefusedThenThePaycheckGoesToTheLastPrinter();
+    void theRegistersPrinterTakesThePaycheckWhichHidesTheRegister();
     void thePreviewFollowsTheOffsetsAsTheyAreTyped();
     void withoutAnyPrinterThePaycheckSaysSo();
     void theHeadingDialogShowsTheDefaultsAndSavesWhatIsTyped();
@@ -274,6 +277,30 @@ void PrintingTest::aBadOffsetIsRefusedThenThePaycheckGoesToTheLastPrinter() {
     QVERIFY(desk.read("Smith.and") != offsetsFile);
     // Printing set the empty entry boxes to "0" on the main window.
     QCOMPARE(desk.find<QLineEdit>(desk.window.get(), "txtAmount_1")->text(), QStringLiteral("0"));
+}
+
+void PrintingTest::theRegistersPrinterTakesThePaycheckWhichHidesTheRegister() {
+    Desk desk;
+    Desk::click(desk.window.get(), "cmdYear");
+    QPointer<ui::RegisterWindowView> year = desk.window->findChild<ui::RegisterWindowView*>();
+    QVERIFY(year && year->isVisible());
+    const auto printer = desk.folder / "printer.pdf";
+    desk.asker.printers = {printer};
+    Desk::find<QAction>(year, "mnuPrint")->trigger();
+    QVERIFY2(desk.asker.told.empty(),
+             desk.asker.told.empty() ? "" : desk.asker.told[0].text.c_str());
+    QVERIFY(isPdf(printer));
+    std::filesystem::remove(printer);
+
+    ui::CheckWriterView* view = desk.checks();
+    desk.asker.inDialog = {[&](QDialog& dialog) { Desk::click(&dialog, "OKButton"); }};
+    desk.find<QAction>(view, "mnuPrintCheck")->trigger();
+    QVERIFY(desk.asker.inDialog.empty());
+    QVERIFY(desk.asker.printers.empty());  // no printer dialog for the paycheck
+    QVERIFY(isPdf(printer));
+    // The Year To Date window is hidden, not closed: the session keeps it with its rows.
+    QVERIFY(year && !year->isVisible());
+    QVERIFY(desk.session->registerWindow.has_value());
 }
 
 void PrintingTest::thePreviewFollowsTheOffsetsAsTheyAreTyped() {
