@@ -1,6 +1,6 @@
 // The printer of this run of the program: the one the operator last chose in the printer dialog.
-// The pay statement and the window picture ask for it with the dialog; the paycheck goes to it
-// without one, as the check stock sits in that printer.
+// The pay statement, the window picture and the register printout ask for it with the dialog;
+// the paycheck goes to it without one, as the check stock sits in that printer.
 #pragma once
 
 #include <QPrinter>

@@ -1,7 +1,9 @@
-// A fresh working folder with the shipped federal table, and a session started in it.
+// A fresh working folder with the shipped federal table, and a session started in it. The folder
+// is named by the process too, so that two checkouts running their tests at once keep apart.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -21,7 +23,8 @@ class WorkingFolder : public ::testing::Test {
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = std::filesystem::temp_directory_path() /
-              ("quillon-" + std::string(info->test_suite_name()) + "-" + info->name());
+              ("quillon-" + std::to_string(::getpid()) + "-" +
+               std::string(info->test_suite_name()) + "-" + info->name());
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         std::filesystem::copy_file(dataFolder() / "Federal16.dtt", dir / "Federal16.dtt");

@@ -10,6 +10,7 @@
 // 521 35.70 + 15 %. Social Security 6.2 %, Medicare 1.45 %. The state row is the formula's
 // result rounded to cents, then to whole dollars (halves to even) when "Round State" is checked.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdint>
@@ -560,7 +561,7 @@ class SpecialStateFlow : public testing::WorkingFolder,
     // One working folder per state; the parameterized names hold a '/'.
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              (std::string("quillon-SpecialStateFlow-") + GetParam().name);
+              ("quillon-SpecialStateFlow-" + std::to_string(::getpid()) + "-" + GetParam().name);
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         std::filesystem::copy_file(testing::dataFolder() / "Federal16.dtt", dir / "Federal16.dtt");
