@@ -70,6 +70,7 @@ class Currency {
     friend constexpr Currency operator+(Currency a, Currency b) { return a += b; }
     friend constexpr Currency operator-(Currency a, Currency b) { return a -= b; }
     friend constexpr Currency operator-(Currency a) { return fromUnits(negated(a.units_)); }
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 takes the generated 0 for a pointer
     friend constexpr auto operator<=>(Currency a, Currency b) = default;
     friend constexpr bool operator==(Currency a, Currency b) = default;
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -40,9 +41,11 @@ struct FederalTable {
     std::string FedTableVersion;
 
     [[nodiscard]] const std::array<FedBracket, 8>& set(FedSet s) const {
-        return sets[static_cast<int>(s)];
+        return sets[static_cast<std::size_t>(s)];
     }
-    [[nodiscard]] std::array<FedBracket, 8>& set(FedSet s) { return sets[static_cast<int>(s)]; }
+    [[nodiscard]] std::array<FedBracket, 8>& set(FedSet s) {
+        return sets[static_cast<std::size_t>(s)];
+    }
 
     friend bool operator==(const FederalTable&, const FederalTable&) = default;
 };

@@ -192,7 +192,7 @@ PrintStatus writePdf(const std::vector<Page>& pages, const std::filesystem::path
         if (!painter.begin(&pdf)) {
             return PrintStatus::failed("The PDF file " + name + " could not be started.");
         }
-        const PrintStatus painted = paintPages(painter, pdf, pages);
+        PrintStatus painted = paintPages(painter, pdf, pages);
         painter.end();
         if (!painted.ok()) {
             return painted;

@@ -446,7 +446,9 @@ bool FieldReader::variant(Variant& out) {
     }
     if (field->quoted) {
         out = std::string(field->text);
-    } else if (field->text.empty()) {
+        return true;
+    }
+    if (field->text.empty()) {
         out = std::monostate{};
     } else if (equalsIgnoringCase(field->text, "#TRUE#")) {
         out = true;
@@ -509,9 +511,10 @@ std::string plainText(T value) {
         out += digits;
         out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
     } else {
-        out += digits.substr(0, static_cast<std::size_t>(exponent + 1));
+        const std::size_t point = static_cast<std::size_t>(exponent) + 1;  // exponent >= 0 here
+        out += digits.substr(0, point);
         out += '.';
-        out += digits.substr(static_cast<std::size_t>(exponent + 1));
+        out += digits.substr(point);
     }
     return out;
 }

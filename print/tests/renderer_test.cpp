@@ -132,7 +132,7 @@ class RendererTest : public ::testing::Test {
     void TearDown() override { fs::remove_all(folder_); }
 
     fs::path pdf(const Page& page, const std::string& name) {
-        const fs::path file = folder_ / name;
+        fs::path file = folder_ / name;
         const PrintStatus status = writePdf({page}, file);
         EXPECT_TRUE(status.ok()) << status.error->message;
         return file;

@@ -33,8 +33,8 @@ class Silent : public ui::Asker {
 
 // The sample employee with every week of the year posted.
 std::filesystem::path fullRegisterFolder() {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("quillon-register-bench-" + std::to_string(getpid()));
+    std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                   ("quillon-register-bench-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     for (const auto& entry :
