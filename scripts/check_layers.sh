@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Fails when a source file includes from a layer above its own. The layers, lowest first:
-#   engine -> records -> session -> print, ui, cli -> app
-# A folder's tests, benchmarks and fuzz targets belong to its layer. engine, records and session
-# include no Qt and no spreadsheet library either. The links of the libraries are checked by
-# CMake (quillon_links_only in CMakeLists.txt).
+# Fails when a source file includes from a layer above its own, naming the file and the line.
+# The layers, lowest first (ui and cli each take print, neither takes the other):
+#   engine -> records -> session -> print -> ui, cli -> app
+# A folder's tests, benchmarks and fuzz targets belong to its layer; bench/ at the top measures
+# the desktop program. engine, records and session include no Qt and no spreadsheet library
+# either. CMake checks the libraries' links the same way (quillon_links_only in CMakeLists.txt).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +23,13 @@ BEGIN {
     allowed["bench"]   = "bench ui print session records engine"
     headless["engine"] = headless["records"] = headless["session"] = 1
     failed = 0
+}
+function shown(folders,    list, n, i, text) {
+    n = split(folders, list, " ")
+    text = list[1] "/"
+    for (i = 2; i <= n; i++)
+        text = text (i == n ? " and " : ", ") list[i] "/"
+    return text
 }
 function fail(message) {
     printf "%s:%d: %s\n", FILENAME, FNR, message
@@ -50,8 +58,8 @@ FNR == 1 {
     else if (!(folder in allowed))
         fail("includes \"" target "\" from outside the layers")
     else if ((" " allowed[layer] " ") !~ (" " folder " "))
-        fail("includes \"" target "\": " layer "/ may include only from " allowed[layer] \
-             " (the layers point downward: engine -> records -> session -> print, ui, cli -> app)")
+        fail("includes \"" target "\": " layer "/ may include only from " shown(allowed[layer]) \
+             " (engine -> records -> session -> print -> ui, cli -> app)")
 }
 /^[ \t]*#[ \t]*include[ \t]*</ && (layer in headless) {
     target = $0
