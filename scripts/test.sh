@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Sets up a fresh machine, builds everything with warnings as errors, checks the formatting, runs
-# the tests under AddressSanitizer + UndefinedBehaviorSanitizer, then runs every test once more in
-# the ordinary build and ends with that run's summary.
+# Sets up a fresh machine, checks the formatting and that every layer includes only from the
+# layers below it, builds everything with warnings as errors (narrowing conversions among them),
+# runs the tests under AddressSanitizer + UndefinedBehaviorSanitizer, builds the ordinary build,
+# runs clang-tidy over it with warnings as errors, then runs every test once more in the
+# ordinary build and ends with that run's summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +14,9 @@ files=$(git ls-files '*.cpp' '*.hpp' 2>/dev/null || find . -name '*.cpp' -o -nam
 if [ -n "$files" ]; then
     clang-format --dry-run -Werror $files
 fi
+
+echo "== layers"
+bash scripts/check_layers.sh
 
 jobs=$(nproc)
 
@@ -24,4 +29,11 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== ordinary build"
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
+
+echo "== clang-tidy"
+python3 scripts/tidy.py build/dev -j "$jobs"
+# The fuzz targets are built in the sanitizer build only.
+python3 scripts/tidy.py build/asan -j "$jobs" --only '/fuzz/'
+
+echo "== ordinary tests"
 ctest --preset dev -j "$jobs" --output-on-failure
