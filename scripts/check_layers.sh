@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-files=$(git ls-files '*.cpp' '*.hpp' 2>/dev/null || find . -name '*.cpp' -o -name '*.hpp')
+files=$(git ls-files '*.cpp' '*.hpp' 2>/dev/null ||
+    find engine records session print ui cli app bench -name '*.cpp' -o -name '*.hpp')
 
 # shellcheck disable=SC2086
 awk '
