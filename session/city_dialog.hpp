@@ -42,6 +42,8 @@ struct CityDialog {
     using Column = std::array<TextBox, 10>;
 
     std::string caption = kCityDialogCaption;
+    // The boxes were changed since the dialog was loaded or saved.
+    bool unsaved = false;
     Column txtCityMinBS{}, txtCityAmtBS{}, txtCityPerBS{};  // "Table for SINGLE Persons"
     Column txtCityMinBM{}, txtCityAmtBM{}, txtCityPerBM{};  // "Table for MARRIED Persons"
     Column txtCitySgExp{}, txtCityMarExp{};                 // "Withholding Allowance"
@@ -67,6 +69,11 @@ struct CityDialog {
     void newYork();
     // "CLEAR ALL": 999999 in the 20 minimum boxes, 0 in the 60 others; the check box stays.
     void clearAll();
+
+    // The box control(row), or nothing when the dialog has none.
+    [[nodiscard]] TextBox* box(std::string_view control, int row);
+    // The window's title: the caption, and " (not saved)" while unsaved.
+    [[nodiscard]] std::string title() const;
 };
 
 }  // namespace quillon

@@ -30,6 +30,8 @@ struct NonCityDialog {
     using Column = std::array<TextBox, 8>;
 
     std::string caption = kNonCityDialogCaption;
+    // The boxes were changed since the dialog was loaded or saved ("&CANCEL" keeps the edits).
+    bool unsaved = false;
     Column txtNonMinBi{}, txtNonExpBi{};  // "BIWEEKLY" table: "Minimum Range", "Subtract"
     Column txtNonMinWk{}, txtNonExpWk{};  // "WEEKLY" table
     TextBox txtNonPer;                    // "Multiply by Percentage in Decimal"
@@ -43,6 +45,11 @@ struct NonCityDialog {
     [[nodiscard]] std::optional<BadBox> fillVarib(NonCitySettings& n) const;
     // The boxes from the settings, as the non-city file reading fills them (decimal text).
     void showSettings(const NonCitySettings& n);
+
+    // The box control(row) (row -1 for the rate box), or nothing when the dialog has none.
+    [[nodiscard]] TextBox* box(std::string_view control, int row);
+    // The window's title: the caption, and " (not saved)" while unsaved.
+    [[nodiscard]] std::string title() const;
 };
 
 }  // namespace quillon

@@ -344,42 +344,39 @@ void StateDialog::CheckFor() {
     }
 }
 
-std::optional<NonNumericBox> StateDialog::fillVari(StateSettings& s) {
+std::optional<BadBox> StateDialog::fillVari(StateSettings& s) {
     CheckFor();
     // Every box is converted before any setting changes, so a refused copy leaves the settings
     // as they were. The boxes are visited in the order they are taken over.
     std::array<StateSettings::Column, kColumns.size()> columns{};
-    auto convert = [](const TextBox& box, const std::string& name,
-                      float& out) -> std::optional<NonNumericBox> {
+    auto convert = [](const TextBox& box, const char* control, int row,
+                      float& out) -> std::optional<BadBox> {
         const std::optional<float> value = strictAmount(box.text);
         if (!value) {
-            return NonNumericBox{name};
+            return namedBox(control, row);
         }
         out = *value;
         return std::nullopt;
     };
-    auto cellName = [](const TableColumn& c, std::size_t r) {
-        return std::string(c.name) + "(" + std::to_string(r) + ")";
-    };
     for (std::size_t r = 0; r < 10; ++r) {
         for (std::size_t c = 0; c < kTableColumns; ++c) {
-            if (auto bad = convert((this->*kColumns[c].boxes)[r], cellName(kColumns[c], r),
-                                   columns[c][r])) {
+            if (auto bad = convert((this->*kColumns[c].boxes)[r], kColumns[c].name,
+                                   static_cast<int>(r), columns[c][r])) {
                 return bad;
             }
         }
     }
     for (std::size_t r = 0; r < 10; ++r) {
         for (std::size_t c = kTableColumns; c < kColumns.size(); ++c) {
-            if (auto bad = convert((this->*kColumns[c].boxes)[r], cellName(kColumns[c], r),
-                                   columns[c][r])) {
+            if (auto bad = convert((this->*kColumns[c].boxes)[r], kColumns[c].name,
+                                   static_cast<int>(r), columns[c][r])) {
                 return bad;
             }
         }
     }
     std::array<float, kSingles.size()> singles{};
     for (std::size_t i = 0; i < kSingles.size(); ++i) {
-        if (auto bad = convert(this->*kSingles[i].box, kSingles[i].name, singles[i])) {
+        if (auto bad = convert(this->*kSingles[i].box, kSingles[i].name, -1, singles[i])) {
             return bad;
         }
     }
@@ -896,6 +893,25 @@ bool StateDialog::anySpecialStateChecked() const {
         }
     }
     return false;
+}
+
+TextBox* StateDialog::box(std::string_view control, int row) {
+    for (const TableColumn& c : kColumns) {
+        if (control == c.name) {
+            return row >= 0 && row < 10 ? &(this->*c.boxes)[static_cast<std::size_t>(row)]
+                                        : nullptr;
+        }
+    }
+    for (const SingleBox& b : kSingles) {
+        if (control == b.name) {
+            return row < 0 ? &(this->*b.box) : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+std::string StateDialog::title() const {
+    return unsaved ? caption + kNotSavedSuffix : caption;
 }
 
 bool StateDialog::keyAccepted(int charCode) {

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/state_formulas.hpp"
 #include "engine/tables.hpp"
 #include "session/boxes.hpp"
+#include "session/key_filter.hpp"
 #include "session/new_york.hpp"
 
 namespace quillon {
@@ -71,16 +73,12 @@ struct PresetEffects {
     void merge(const PresetEffects& later);
 };
 
-// A box whose text is not a number, named as the dialog names it: "txtStateAmtBM(7)",
-// "txtSDIpercent".
-struct NonNumericBox {
-    std::string box;
-};
-
 struct StateDialog {
     using Column = std::array<TextBox, 10>;
 
     std::string caption = kStateDialogCaption;
+    // The boxes were changed since the dialog was loaded, saved or given the default settings.
+    bool unsaved = false;
 
     // The two bracket tables (rows 0 to 9) and the allowance columns (0 to 9 exemptions).
     Column txtStateMinBS{}, txtStateAmtBS{}, txtStatePerBS{};
@@ -128,7 +126,7 @@ struct StateDialog {
     void CheckFor();
     // CheckFor, then every box into the settings. A box whose text is not a strict number
     // refuses the whole copy: the first such box is named and no setting changes.
-    [[nodiscard]] std::optional<NonNumericBox> fillVari(StateSettings& s);
+    [[nodiscard]] std::optional<BadBox> fillVari(StateSettings& s);
     // The boxes the state file reading fills: tables, allowances and the six singles as decimal
     // text, "NO STATE TAX" and the two "Use Base" boxes (with their labels).
     void showSettings(const StateSettings& s);
@@ -199,6 +197,11 @@ struct StateDialog {
     [[nodiscard]] CheckBox& specialBox(SpecialState which);
     [[nodiscard]] const CheckBox& specialBox(SpecialState which) const;
     [[nodiscard]] bool anySpecialStateChecked() const;
+
+    // The box control(row) (row -1 for a single box), or nothing when the dialog has none.
+    [[nodiscard]] TextBox* box(std::string_view control, int row);
+    // The window's title: the caption, and " (not saved)" while unsaved.
+    [[nodiscard]] std::string title() const;
 
     // The key filter of every box: digits, space, minus, period and Backspace (8).
     [[nodiscard]] static bool keyAccepted(int charCode);

@@ -1,6 +1,7 @@
 // The city dialog: New York values in blank boxes, taking the boxes over all or nothing,
 // NO LOCAL TAX, New York, CLEAR ALL, showing the settings; and the number boxes' key filter.
 #include "session/city_dialog.hpp"
+#include "session/tests/box_name.hpp"
 
 #include <gtest/gtest.h>
 
@@ -242,7 +243,7 @@ TEST(CityDialog, OnlyEmptyBoxesAreFilledSoALoneSpaceIsRefused) {
     CitySettings c;
     const auto bad = d.fillVar(c);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtCityMinBS(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtCityMinBS(0)");
 }
 
 TEST(CityDialog, TextThatIsNotANumberIsRefusedAndNoSettingChanges) {
@@ -269,7 +270,7 @@ TEST(CityDialog, TextThatIsNotANumberIsRefusedAndNoSettingChanges) {
         CitySettings c = distinctSettings();
         const auto bad = d.fillVar(c);
         ASSERT_TRUE(bad);
-        EXPECT_EQ(bad->box, k.named);
+        EXPECT_EQ(testing::boxName(*bad), k.named);
         expectSame(c, distinctSettings());  // NoLocalTax stays 0 as well
     }
 }
@@ -283,12 +284,12 @@ TEST(CityDialog, TheFirstBadBoxIsNamedLineByLine) {
     CitySettings c;
     auto bad = d.fillVar(c);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtCityPerBM(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtCityPerBM(0)");
     d.txtCityPerBM[0].text = "0";
     d.txtCityMinBS[1].text = "308";
     bad = d.fillVar(c);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtCityMarExp(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtCityMarExp(0)");
 }
 
 TEST(NumberBoxKeyFilter, TakesDigitsSpaceMinusPeriodAndBackspaceOnly) {

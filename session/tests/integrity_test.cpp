@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "session/tests/box_name.hpp"
 #include "session/tests/session_fixture.hpp"
 
 namespace quillon {
@@ -422,7 +423,7 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         CitySettings c;
         const auto cityBad = city.fillVar(c);
         ASSERT_TRUE(cityBad.has_value());
-        EXPECT_EQ(cityBad->box, "txtCityAmtBM(6)");
+        EXPECT_EQ(testing::boxName(*cityBad), "txtCityAmtBM(6)");
 
         NonCityDialog nonCity;
         nonCity.deFault();
@@ -430,7 +431,7 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         NonCitySettings n;
         const auto nonCityBad = nonCity.fillVarib(n);
         ASSERT_TRUE(nonCityBad.has_value());
-        EXPECT_EQ(nonCityBad->box, "txtNonPer");
+        EXPECT_EQ(testing::boxName(*nonCityBad), "txtNonPer");
 
         StateDialog state;
         state.newYorkButton();
@@ -438,7 +439,7 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         StateSettings st;
         const auto stateBad = state.fillVari(st);
         ASSERT_TRUE(stateBad.has_value());
-        EXPECT_EQ(stateBad->box, "txtSDIwageBase");
+        EXPECT_EQ(testing::boxName(*stateBad), "txtSDIwageBase");
     }
     // The tax information's amount boxes take their leading number, which must fit too.
     for (auto box : {&TaxInfoDialog::txtMuni, &TaxInfoDialog::txtKplan, &TaxInfoDialog::txtCafe,
@@ -452,7 +453,7 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         ASSERT_TRUE(std::holds_alternative<BadBox>(taken));
         EXPECT_EQ(useFileText(p, {}), useFileText(before, {}));
     }
-    EXPECT_EQ(describeBox("txtKplan"), "K Plan");
+    EXPECT_EQ(namedBox("txtKplan").words, "K Plan");
 }
 
 TEST_F(Integrity, AMessageQuotesALongTextShortAndEscaped) {

@@ -1,6 +1,7 @@
 // The non-city dialog: the default values, blank filling, taking the boxes over all or nothing
 // and showing the settings.
 #include "session/noncity_dialog.hpp"
+#include "session/tests/box_name.hpp"
 
 #include <gtest/gtest.h>
 
@@ -122,7 +123,7 @@ TEST(NonCityDialog, ALoneSpaceIsNotBlankAndIsRefused) {
     NonCitySettings n;
     const auto bad = d.fillVarib(n);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtNonExpBi(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtNonExpBi(0)");
 }
 
 TEST(NonCityDialog, ShowingSettingsWritesDecimalText) {
@@ -164,7 +165,7 @@ TEST(NonCityDialog, TextThatIsNotANumberIsRefusedAndNoSettingChanges) {
         NonCitySettings n = distinctSettings();
         const auto bad = d.fillVarib(n);
         ASSERT_TRUE(bad);
-        EXPECT_EQ(bad->box, k.named);
+        EXPECT_EQ(testing::boxName(*bad), k.named);
         expectSame(n, distinctSettings());
     }
 }
@@ -178,12 +179,12 @@ TEST(NonCityDialog, TheFirstBadBoxIsNamedLineByLine) {
     NonCitySettings n;
     auto bad = d.fillVarib(n);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtNonExpWk(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtNonExpWk(0)");
     d.txtNonExpWk[0].text = "0";
     d.txtNonMinBi[1].text = "145";
     bad = d.fillVarib(n);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtNonPer");
+    EXPECT_EQ(testing::boxName(*bad), "txtNonPer");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // TAX, CLEAR ALL, "Use Base", the special states' presets and the load sequence's helpers.
 // Expected box texts are read off the state tables and the presets' figures by hand.
 #include "session/state_dialog.hpp"
+#include "session/tests/box_name.hpp"
 
 #include <gtest/gtest.h>
 
@@ -790,9 +791,9 @@ TEST(StateDialogFillVari, ABoxThatIsNotANumberRefusesTheWholeCopyAndIsNamed) {
         box(d, c.col, c.row).text = c.text;
         const StateSettings before = savedSettings();
         StateSettings s = before;
-        const std::optional<NonNumericBox> bad = d.fillVari(s);
+        const std::optional<BadBox> bad = d.fillVari(s);
         ASSERT_TRUE(bad.has_value());
-        EXPECT_EQ(bad->box, c.name);
+        EXPECT_EQ(testing::boxName(*bad), c.name);
         EXPECT_TRUE(sameSettings(s, before));
     }
 }
@@ -814,7 +815,7 @@ TEST(StateDialogFillVari, SingleBoxesAreCheckedAndTheFirstFaultyBoxIsNamed) {
         StateSettings s = savedSettings();
         const auto bad = d.fillVari(s);
         ASSERT_TRUE(bad.has_value());
-        EXPECT_EQ(bad->box, c.name);
+        EXPECT_EQ(testing::boxName(*bad), c.name);
         EXPECT_TRUE(sameSettings(s, savedSettings()));
     }
 
@@ -825,7 +826,7 @@ TEST(StateDialogFillVari, SingleBoxesAreCheckedAndTheFirstFaultyBoxIsNamed) {
     box(d, MinM, 2).text = "..";
     box(d, SgExp, 0).text = "..";
     StateSettings s;
-    EXPECT_EQ(d.fillVari(s)->box, "txtStateMinBM(2)");
+    EXPECT_EQ(testing::boxName(*d.fillVari(s)), "txtStateMinBM(2)");
 }
 
 // ---------------------------------------------------------------------------------------------

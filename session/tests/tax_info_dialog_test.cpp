@@ -3,6 +3,7 @@
 // the 7.5 rule, the K plan boxes, the main window's captions and notice, and the new-employee
 // reset.
 #include "session/tax_info_dialog.hpp"
+#include "session/tests/box_name.hpp"
 
 #include <gtest/gtest.h>
 
@@ -210,7 +211,7 @@ TEST(TaxInfoDialog, ALoadWithoutAFrequencyIsWeekly) {
         {true, false, true, false},
     };
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.weekly << k.biWeekly);
+        SCOPED_TRACE(::testing::Message() << k.weekly << k.biWeekly);
         Profile p = someEmployee();
         p.PayWeekly = k.weekly;
         p.PayBiWeekly = k.biWeekly;
@@ -238,7 +239,7 @@ TEST(TaxInfoDialog, ALoadRepairsTheKplanKind) {
         {0, 1, 0, 1},
     };
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.percent << k.fixed);
+        SCOPED_TRACE(::testing::Message() << k.percent << k.fixed);
         Profile p = someEmployee();
         p.KplanPercent = k.percent;
         p.KplanFixed = k.fixed;
@@ -302,7 +303,7 @@ TEST(TaxInfoDialog, AmountBoxesTakeTheLeadingNumber) {
     };
     for (const auto& b : boxes) {
         for (const auto& k : cases) {
-            SCOPED_TRACE(testing::Message() << b.name << " \"" << k.text << "\"");
+            SCOPED_TRACE(::testing::Message() << b.name << " \"" << k.text << "\"");
             Profile p = someEmployee();
             TaxInfoDialog d = loadedWith(p);
             d.*b.box = TextBox{k.text};
@@ -345,7 +346,7 @@ TEST(TaxInfoDialog, ARateOrStateExemptionThatIsNotANumberChangesNothing) {
         {&TaxInfoDialog::cboDepend2, "40000", "cboDepend2"},
     };
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.named << " \"" << k.text << "\"");
+        SCOPED_TRACE(::testing::Message() << k.named << " \"" << k.text << "\"");
         Profile stored = someEmployee();
         stored.HourRate = 0;  // its box shows 7.5 after the load
         Profile p = stored;
@@ -361,7 +362,7 @@ TEST(TaxInfoDialog, ARateOrStateExemptionThatIsNotANumberChangesNothing) {
         const Profile before = p;
         const auto result = d.fillVar_(p);
         ASSERT_TRUE(std::holds_alternative<BadBox>(result));
-        EXPECT_EQ(std::get<BadBox>(result).box, k.named);
+        EXPECT_EQ(testing::boxName(std::get<BadBox>(result)), k.named);
         EXPECT_EQ(dialogFields(p), dialogFields(before));
         if (k.box != &TaxInfoDialog::txtHourRate) {
             EXPECT_EQ(d.txtHourRate.text, "0");  // the 7.5 rule is part of the take-over
@@ -529,7 +530,7 @@ TEST(TaxInfoDialog, SavingTakesTheRatesAndRepairsFrequencyAndKplan) {
     p.PayWeekly = false;
     const auto bad = d.takeOverForSave(p);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtHourRate2");
+    EXPECT_EQ(testing::boxName(*bad), "txtHourRate2");
     EXPECT_EQ(p.HourRate2, 31.5f);
     EXPECT_EQ(p.TipsRate, 3.0f);
     EXPECT_TRUE(p.PayWeekly);
@@ -541,7 +542,7 @@ TEST(TaxInfoDialog, AfterSavingTheKplanFlagsAreExclusive) {
         std::int16_t expectPercent, expectFixed;
     } cases[] = {{1, 1, 1, 0}, {0, 1, 0, 1}, {1, 0, 1, 0}};
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.percent << k.fixed);
+        SCOPED_TRACE(::testing::Message() << k.percent << k.fixed);
         Profile p;
         p.KplanPercent = k.percent;
         p.KplanFixed = k.fixed;
