@@ -22,11 +22,6 @@ using detail::okMessage;
 
 namespace {
 
-Message writeFailedMessage(const FileError& error) {
-    return okMessage("Could not save " + error.file + "." + kCrLf + error.problem + kCrLf +
-                     "The file on disk is unchanged.");
-}
-
 // A name an employee's files can carry: no folder separators or characters a file name cannot
 // hold, not only blanks. The empty name is the default files' and is allowed.
 bool usableEmployeeName(const std::string& name) {
@@ -81,6 +76,11 @@ Message corruptedFileMessage(const FileError& error) {
                      error.file + kCrLf + "and delete it." + kCrLf + error.describe());
 }
 
+Message writeFailedMessage(const FileError& error) {
+    return okMessage("Could not save " + error.file + "." + kCrLf + error.problem + kCrLf +
+                     "The file on disk is unchanged.");
+}
+
 Message checkYourNumbersMessage() {
     return okMessage(std::string("Check your numbers") + kCrLf + "No blanks" + kCrLf +
                      "Only numbers");
@@ -129,17 +129,17 @@ PayFrequency Session::frequency() const {
 // --- Saving ---------------------------------------------------------------------------------
 
 Outcome Session::saveFiles(const std::vector<FileContent>& files) const {
-    if (std::optional<FileError> error = writeFiles(files)) {
-        return failed(writeFailedMessage(*error));
+    if (Status status = writeFiles(files); status.failed()) {
+        return failed(writeFailedMessage(status.error()));
     }
     return {};
 }
 
 Outcome Session::finishInterruptedSave() const {
     Recovery recovery = quillon::finishInterruptedSave(folder);
-    if (recovery.error) {
+    if (recovery.status.failed()) {
         return failed(okMessage("An interrupted save could not be finished." + std::string(kCrLf) +
-                                recovery.error->describe()));
+                                recovery.status.error().describe()));
     }
     return {};
 }
@@ -210,21 +210,21 @@ Outcome Session::defaultState(StateSettings& s, Profile& fields) const {
     read.SSMediExempt = 0;
     auto defaultFile = [&](std::string_view ext) { return employeeFile(folder, "", ext); };
     if (fileExists(defaultFile(".sta"))) {
-        if (ReadResult error = readStateFile(defaultFile(".sta"), settings, read)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readStateFile(defaultFile(".sta"), settings, read); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     // The state switches kept in the default profile files; the default employee's own
     // profile fields are not taken over.
     Profile scratch;
     if (fileExists(defaultFile(".use"))) {
-        if (ReadResult error = readUseFile(defaultFile(".use"), scratch, settings)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readUseFile(defaultFile(".use"), scratch, settings); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     if (fileExists(defaultFile(".and"))) {
-        if (ReadResult error = readAndFile(defaultFile(".and"), scratch, settings)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readAndFile(defaultFile(".and"), scratch, settings); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     s = settings;
@@ -236,8 +236,8 @@ Outcome Session::defaultCity(CitySettings& c) const {
     CitySettings settings = builtInCity();
     const std::filesystem::path path = employeeFile(folder, "", ".cti");
     if (fileExists(path)) {
-        if (ReadResult error = readCityFile(path, settings)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readCityFile(path, settings); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     c = settings;
@@ -248,8 +248,8 @@ Outcome Session::defaultNonCity(NonCitySettings& n) const {
     NonCitySettings settings = builtInNonCity();
     const std::filesystem::path path = employeeFile(folder, "", ".nci");
     if (fileExists(path)) {
-        if (ReadResult error = readNonCityFile(path, settings)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readNonCityFile(path, settings); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     n = settings;
@@ -290,8 +290,8 @@ Outcome Session::LoadFederalTable() {
     // Read whole or not at all: a half-read table would give a wrong federal tax without
     // anyone noticing.
     FederalTable read;
-    if (ReadResult error = readFederalTable(path, read)) {
-        return failed(corruptedFileMessage(*error));
+    if (Status status = readFederalTable(path, read); status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
     }
     federal = read;
     main.lbTableVersion.caption = federal.FedTableVersion;
@@ -305,29 +305,25 @@ Outcome Session::LoadFederalTable() {
 Outcome Session::LoadProfile() {
     Profile p = profile;
     StateSettings s = state;
-    auto read = [&](std::string_view ext, auto&& reader) -> std::optional<FileError> {
-        if (!ProfileFileExists(ext)) {
-            return std::nullopt;
-        }
-        return reader(file(ext));
+    auto read = [&](std::string_view ext, auto&& reader) -> Status {
+        return ProfileFileExists(ext) ? reader(file(ext)) : Status::done();
     };
-    std::optional<FileError> error =
-        read(".use", [&](const auto& path) { return readUseFile(path, p, s); });
-    if (!error) {
-        error = read(".and", [&](const auto& path) { return readAndFile(path, p, s); });
+    Status status = read(".use", [&](const auto& path) { return readUseFile(path, p, s); });
+    if (status.ok()) {
+        status = read(".and", [&](const auto& path) { return readAndFile(path, p, s); });
     }
-    if (!error) {
-        error = read(".cfe", [&](const auto& path) { return readCfeFile(path, p); });
+    if (status.ok()) {
+        status = read(".cfe", [&](const auto& path) { return readCfeFile(path, p); });
     }
-    if (!error) {
+    if (status.ok()) {
         if (p.PayWeekly && ProfileFileExists(".ovw")) {
-            error = readOvertimeFile(file(".ovw"), p, kWeeklyRows);
+            status = readOvertimeFile(file(".ovw"), p, kWeeklyRows);
         } else if (ProfileFileExists(".ovb")) {
-            error = readOvertimeFile(file(".ovb"), p, kBiWeeklyRows);
+            status = readOvertimeFile(file(".ovb"), p, kBiWeeklyRows);
         }
     }
-    if (error) {
-        return failed(corruptedFileMessage(*error));
+    if (status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
     }
     profile = p;
     state = s;
@@ -355,8 +351,8 @@ Outcome Session::LoadAnnual() {
     const std::string ext = profile.PayWeekly ? ".yrw" : ".yrb";
     Register read;
     if (ProfileFileExists(ext)) {
-        if (ReadResult error = readRegisterFile(file(ext), read, rows)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readRegisterFile(file(ext), read, rows); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     RegisterTotals sums = AddAnnual(read.rows, rows);
@@ -503,9 +499,9 @@ Outcome Session::openInPlace(const std::string& name) {
     }
     if (ProfileFileExists(".hol")) {
         VacationRecord read;
-        if (ReadResult error = readVacationFile(file(".hol"), read)) {
+        if (Status status = readVacationFile(file(".hol"), read); status.failed()) {
             outcome.ok = false;
-            outcome.messages.push_back(corruptedFileMessage(*error));
+            outcome.messages.push_back(corruptedFileMessage(status.error()));
             return outcome;
         }
         vacation = read;

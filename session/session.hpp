@@ -252,6 +252,8 @@ class Session {
 // content damaged ("You have corupted a file." ... and the place, "Smith.sta, line 2, field 2:
 // not a number: "abc""), or the file itself unreadable (no permission, a folder in its place).
 [[nodiscard]] Message corruptedFileMessage(const FileError& error);
+// A file that could not be written: which, why, and that the file on disk is unchanged.
+[[nodiscard]] Message writeFailedMessage(const FileError& error);
 [[nodiscard]] Message checkYourNumbersMessage();
 [[nodiscard]] Message federalTableMissingMessage();
 // A settings box whose text is not a number, named in the dialog's words.

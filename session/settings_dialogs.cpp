@@ -72,8 +72,8 @@ Outcome Session::readStateFileInto(StateDialog& dialog, const std::filesystem::p
     Profile fields = profile;
     const bool there = fileExists(path);
     if (there) {
-        if (ReadResult error = readStateFile(path, read, fields)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readStateFile(path, read, fields); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     } else if (missing == WhenMissing::StartFromDefaults) {
         if (Outcome defaults = defaultState(read, fields); !defaults.ok) {
@@ -303,8 +303,8 @@ Outcome Session::WriteStateFile() {
 Outcome Session::cityLoadSequence(CityDialog& dialog) {
     CitySettings read = city;
     if (ProfileFileExists(".cti")) {
-        if (ReadResult error = readCityFile(file(".cti"), read)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readCityFile(file(".cti"), read); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     } else if (Outcome defaults = defaultCity(read); !defaults.ok) {
         return defaults;
@@ -395,8 +395,8 @@ Outcome Session::ReadCityFile() {
         return {};
     }
     CitySettings read = city;
-    if (ReadResult error = readCityFile(file(".cti"), read)) {
-        return failed(corruptedFileMessage(*error));
+    if (Status status = readCityFile(file(".cti"), read); status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
     }
     city = read;
     cityDialog.model->showSettings(city);
@@ -412,8 +412,8 @@ Outcome Session::WriteCityFile() {
 Outcome Session::nonCityLoadSequence(NonCityDialog& dialog) {
     NonCitySettings read = nonCity;
     if (ProfileFileExists(".nci")) {
-        if (ReadResult error = readNonCityFile(file(".nci"), read)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readNonCityFile(file(".nci"), read); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     } else if (Outcome defaults = defaultNonCity(read); !defaults.ok) {
         return defaults;
@@ -488,8 +488,8 @@ Outcome Session::ReadNonCityFile() {
         return loadNonCityDialog();
     }
     NonCitySettings read = nonCity;
-    if (ReadResult error = readNonCityFile(file(".nci"), read)) {
-        return failed(corruptedFileMessage(*error));
+    if (Status status = readNonCityFile(file(".nci"), read); status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
     }
     nonCity = read;
     nonCityDialog.model->showSettings(nonCity);

@@ -144,10 +144,10 @@ void calculation(FuzzedDataProvider& in) {
     (void)Calcu_late(pay);
 }
 
-ReadResult readBack(FieldReader& in, CitySettings& c) {
+Status readBack(FieldReader& in, CitySettings& c) {
     return readCityFile(in, c);
 }
-ReadResult readBack(FieldReader& in, NonCitySettings& n) {
+Status readBack(FieldReader& in, NonCitySettings& n) {
     return readNonCityFile(in, n);
 }
 
@@ -164,7 +164,7 @@ void dialogTakeOver(FuzzedDataProvider& in, Dialog& dialog, std::initializer_lis
     } else {
         FieldReader back(text(settings), "taken");
         Settings read{};
-        check(!readBack(back, read));  // every number taken is one a file can hold
+        check(readBack(back, read).ok());  // every number taken is one a file can hold
     }
 }
 
@@ -212,7 +212,7 @@ void dialogs(FuzzedDataProvider& in) {
             } else {
                 FieldReader back(stateFileText(s, p), "taken");
                 StateSettings read{};
-                check(!readStateFile(back, read, p));
+                check(readStateFile(back, read, p).ok());
             }
             break;
         }
@@ -234,7 +234,7 @@ void dialogs(FuzzedDataProvider& in) {
                 FieldReader use(useFileText(p, s), "taken");
                 Profile read;
                 StateSettings readState;
-                check(!readUseFile(use, read, readState));
+                check(readUseFile(use, read, readState).ok());
             }
             break;
         }

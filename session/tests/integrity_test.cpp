@@ -134,8 +134,8 @@ class Integrity : public WorkingFolder {
         r.rows[0].Date = "01/08/2016";
         r.rows[0].Gross = 300;
         r.totals.TotGross = Currency::fromDouble(300);
-        ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", r, kWeeklyRows).has_value());
-        ASSERT_FALSE(writeRegisterFile(dir / "Brown.yrb", r, kBiWeeklyRows).has_value());
+        ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", r, kWeeklyRows).failed());
+        ASSERT_FALSE(writeRegisterFile(dir / "Brown.yrb", r, kBiWeeklyRows).failed());
     }
 
     // A session with Jones open, his state special and his tables his own.

@@ -568,9 +568,9 @@ class SpecialStateFlow : public testing::WorkingFolder,
     StateSettings stored() const {
         StateSettings s;
         Profile p;
-        EXPECT_FALSE(readStateFile(dir / "Emp.sta", s, p).has_value());
-        EXPECT_FALSE(readUseFile(dir / "Emp.use", p, s).has_value());
-        EXPECT_FALSE(readAndFile(dir / "Emp.and", p, s).has_value());
+        EXPECT_FALSE(readStateFile(dir / "Emp.sta", s, p).failed());
+        EXPECT_FALSE(readUseFile(dir / "Emp.use", p, s).failed());
+        EXPECT_FALSE(readAndFile(dir / "Emp.and", p, s).failed());
         return s;
     }
 };
