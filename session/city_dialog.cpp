@@ -60,11 +60,11 @@ void emptyTables(CityDialog& d) {
 
 }  // namespace
 
-void CityDialog::CheckFor() {
+void CityDialog::fillBlankBoxes() {
     fillNewYork(*this, true);
 }
 
-std::optional<BadBox> CityDialog::fillVar(CitySettings& c) const {
+std::optional<BadBox> CityDialog::takeOverBoxes(CitySettings& c) const {
     CitySettings taken = c;
     taken.NoLocalTax = ckNoLocalTax.value;
     // Row by row the six table columns, then row by row the two allowance columns: the first

@@ -49,13 +49,15 @@ struct CityDialog {
     Column txtCitySgExp{}, txtCityMarExp{};                 // "Withholding Allowance"
     CheckBox ckNoLocalTax{"NO LOCAL TAX"};
 
-    // Every box whose text is empty gets its New York value; other text, a lone space
-    // included, stays.
-    void CheckFor();
-    // The check box and every box into the settings. A box that is not a number refuses the
-    // whole take-over: the first such box (in the order the dialog visits them) is named and no
+    // CheckFor: every box whose text is empty gets its New York value; other text, a lone
+    // space included, stays.
+    void fillBlankBoxes();
+    // fillVar: the check box and every box into the settings. A box that is not a number refuses
+    // the whole take-over: the first such box (in the order the dialog visits them) is named and no
     // setting changes.
-    [[nodiscard]] std::optional<BadBox> fillVar(CitySettings& c) const;
+    [[nodiscard]] std::optional<BadBox> takeOverBoxes(CitySettings& c) const;
+    // "&SAVE" fills the blank boxes before the take-over, always.
+    [[nodiscard]] static bool saveFillsBlankBoxes() { return true; }
     // The boxes from the settings as the city file reading fills them (decimal text), then the
     // NO LOCAL TAX box from NoLocalTax; checking it that way empties the tables again.
     void showSettings(const CitySettings& c);

@@ -40,11 +40,11 @@ void NonCityDialog::deFault() {
     fillDefaults(*this, false);
 }
 
-void NonCityDialog::ChkFor() {
+void NonCityDialog::fillBlankBoxes() {
     fillDefaults(*this, true);
 }
 
-std::optional<BadBox> NonCityDialog::fillVarib(NonCitySettings& n) const {
+std::optional<BadBox> NonCityDialog::takeOverBoxes(NonCitySettings& n) const {
     NonCitySettings taken = n;
     // Row by row, as the settings are taken over, so the first bad box named is the first
     // the operator finds reading the table line by line.

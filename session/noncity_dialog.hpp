@@ -38,11 +38,13 @@ struct NonCityDialog {
 
     // "&DEFAULT": the default values in every box.
     void deFault();
-    // The default value in every box whose text is empty.
-    void ChkFor();
-    // Every box into the settings. A box that is not a number refuses the whole take-over: the
-    // first such box is named and no setting changes.
-    [[nodiscard]] std::optional<BadBox> fillVarib(NonCitySettings& n) const;
+    // ChkFor: the default value in every box whose text is empty.
+    void fillBlankBoxes();
+    // fillVarib: every box into the settings. A box that is not a number refuses the whole
+    // take-over: the first such box is named and no setting changes.
+    [[nodiscard]] std::optional<BadBox> takeOverBoxes(NonCitySettings& n) const;
+    // "&SAVE" fills the blank boxes before the take-over, always.
+    [[nodiscard]] static bool saveFillsBlankBoxes() { return true; }
     // The boxes from the settings, as the non-city file reading fills them (decimal text).
     void showSettings(const NonCitySettings& n);
 

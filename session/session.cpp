@@ -653,25 +653,7 @@ Outcome Session::calculateInPlace() {
     }
     StateDialog& live = scratchState ? *scratchState : *stateDialog.model;
 
-    PayInput in;
-    for (std::size_t i = 0; i < in.txtAmount.size(); ++i) {
-        in.txtAmount[i] = main.txtAmount[i].text;
-    }
-    in.opt1x = main.opt1x.value;
-    in.louisianaPrior = main.ckLouisPrior.value != 0;
-    in.employee = payEmployee();
-    in.federal = federal;
-    in.state = state;
-    live.liveSwitches(in.state);
-    in.txtStateAdj = live.txtStateAdj.text;
-    in.txtCalAllow = live.txtCalAllow.text;
-    in.city = city;
-    in.nonCity = nonCity;
-    in.TotGross = yearRegister.totals.TotGross;
-    in.TotSS = yearRegister.totals.TotSS;
-    in.TotMedi = yearRegister.totals.TotMedi;
-    in.carry = PayCarryOver{FedAllowAmt, StateExpAmt, CityExpAmt};
-
+    const PayInput in = payInput(live);
     PayOutcome calculated = Calcu_late(in);
     if (const auto* bad = std::get_if<EntryBoxError>(&calculated)) {
         outcome.ok = false;
@@ -707,6 +689,31 @@ Outcome Session::calculateInPlace() {
     // The federal table is in memory only while a calculation runs.
     federal = FederalTable{};
     return outcome;
+}
+
+// Everything the calculation reads: the entry boxes and options of the main window, the
+// employee, the tables and settings, the switches and amounts the state tax dialog holds live,
+// the year's totals and what the last calculation carried over.
+PayInput Session::payInput(const StateDialog& live) const {
+    PayInput in;
+    for (std::size_t i = 0; i < in.txtAmount.size(); ++i) {
+        in.txtAmount[i] = main.txtAmount[i].text;
+    }
+    in.opt1x = main.opt1x.value;
+    in.louisianaPrior = main.ckLouisPrior.value != 0;
+    in.employee = payEmployee();
+    in.federal = federal;
+    in.state = state;
+    live.liveSwitches(in.state);
+    in.txtStateAdj = live.txtStateAdj.text;
+    in.txtCalAllow = live.txtCalAllow.text;
+    in.city = city;
+    in.nonCity = nonCity;
+    in.TotGross = yearRegister.totals.TotGross;
+    in.TotSS = yearRegister.totals.TotSS;
+    in.TotMedi = yearRegister.totals.TotMedi;
+    in.carry = PayCarryOver{FedAllowAmt, StateExpAmt, CityExpAmt};
+    return in;
 }
 
 PayEmployee Session::payEmployee() const {

@@ -233,6 +233,7 @@ class Session {
 
     [[nodiscard]] PayFrequency frequency() const;
     [[nodiscard]] PayEmployee payEmployee() const;
+    [[nodiscard]] PayInput payInput(const StateDialog& live) const;
     [[nodiscard]] std::optional<Message> checkEntryBoxes() const;
     // What a preset reads from outside the state tax dialog, and what it does outside it.
     [[nodiscard]] PresetContext presetContext() const;

@@ -27,9 +27,9 @@ inline void append(Outcome& into, const Outcome& from) {
 // The built-in values: the New York state and city tables, the non-city defaults.
 inline StateSettings builtInState() {
     StateDialog builtIn;
-    builtIn.newYorkButton();
+    builtIn.newYork();
     StateSettings s;
-    (void)builtIn.fillVari(s);
+    (void)builtIn.takeOverBoxes(s);
     return s;
 }
 
@@ -37,7 +37,7 @@ inline CitySettings builtInCity() {
     CityDialog builtIn;
     builtIn.newYork();
     CitySettings c;
-    (void)builtIn.fillVar(c);
+    (void)builtIn.takeOverBoxes(c);
     return c;
 }
 
@@ -45,7 +45,7 @@ inline NonCitySettings builtInNonCity() {
     NonCityDialog builtIn;
     builtIn.deFault();
     NonCitySettings n;
-    (void)builtIn.fillVarib(n);
+    (void)builtIn.takeOverBoxes(n);
     return n;
 }
 

@@ -36,6 +36,121 @@ Outcome typeInto(Dialog& dialog, const BadBox& where, const std::string& text) {
     return {};
 }
 
+// --- The workflow every settings dialog runs through ------------------------------------------
+// What differs between the state, city and non-city dialogs is handed in: the load sequence,
+// whether "SAVE" fills the blank boxes first (the model says), the files "SAVE" writes, and what
+// "CANCEL" does.
+
+// What "CANCEL" does with a settings dialog.
+enum class OnCancel {
+    Unload,            // state and city: the dialog goes, and its edits with it
+    HideKeepingEdits,  // non-city: hidden; the edits are there at the next showing
+};
+
+// Loading: a loaded dialog stays as it is; a load sequence that fails leaves it unloaded.
+template <typename Model, typename Sequence>
+Outcome loadSlot(DialogSlot<Model>& slot, Sequence sequence) {
+    if (slot.loaded()) {
+        return {};
+    }
+    slot.model.emplace();
+    Outcome outcome = sequence(*slot.model);
+    if (!outcome.ok) {
+        slot.unload();
+    }
+    return outcome;
+}
+
+// Showing: loaded when needed, then shown (modeless).
+template <typename Model, typename Sequence>
+Outcome showSlot(DialogSlot<Model>& slot, Sequence sequence) {
+    Outcome outcome = loadSlot(slot, sequence);
+    if (slot.loaded()) {
+        slot.shown = true;
+    }
+    return outcome;
+}
+
+// A press, a check box or a button of a loaded dialog that changes its boxes; nothing is
+// stored until "SAVE". change returns what else the event does (the state dialog's presets).
+template <typename Model, typename Change>
+auto changeSlot(DialogSlot<Model>& slot, Change change)
+    -> std::optional<decltype(change(*slot.model))> {
+    if (!slot.loaded()) {
+        return std::nullopt;
+    }
+    auto effects = change(*slot.model);
+    slot.model->unsaved = true;
+    return effects;
+}
+
+// "SAVE": the blank boxes filled where the dialog does so, the boxes taken over into the
+// settings (a box that is not a number refuses the save: nothing written, the dialog stays with
+// the box named), the files written as one transaction, and the dialog unloaded.
+template <typename Model, typename Settings, typename Write>
+Outcome saveSlot(DialogSlot<Model>& slot, Settings& settings, Write write) {
+    if (!slot.loaded()) {
+        return {};  // the dialog is not open: nothing to take over
+    }
+    Model& dialog = *slot.model;
+    if (dialog.saveFillsBlankBoxes()) {
+        dialog.fillBlankBoxes();
+    }
+    if (auto bad = dialog.takeOverBoxes(settings)) {
+        return refusedBox(*bad);
+    }
+    Outcome outcome = write();
+    if (outcome.ok) {
+        slot.unload();
+    }
+    return outcome;
+}
+
+template <typename Model>
+Outcome cancelSlot(DialogSlot<Model>& slot, OnCancel onCancel) {
+    if (onCancel == OnCancel::Unload) {
+        slot.unload();
+    } else {
+        slot.shown = false;
+    }
+    return {};
+}
+
+// A settings file into the settings, whole or not at all.
+template <typename Settings, typename Reader>
+Outcome readSettingsFile(const std::filesystem::path& path, Settings& settings, Reader reader) {
+    Settings read = settings;
+    if (Status status = reader(path, read); status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
+    }
+    settings = read;
+    return {};
+}
+
+const auto kCityReader = [](const std::filesystem::path& path, CitySettings& c) {
+    return readCityFile(path, c);
+};
+const auto kNonCityReader = [](const std::filesystem::path& path, NonCitySettings& n) {
+    return readNonCityFile(path, n);
+};
+
+// The city and non-city load sequence: the settings from the employee's file, else from the
+// defaults; the boxes show them; the blank boxes filled; the boxes taken over.
+template <typename Model, typename Settings, typename ReadOrDefaults>
+Outcome tableLoadSequence(Model& dialog, Settings& settings, ReadOrDefaults readOrDefaults) {
+    Settings read = settings;
+    if (Outcome got = readOrDefaults(read); !got.ok) {
+        return got;
+    }
+    settings = read;
+    dialog.showSettings(settings);
+    dialog.fillBlankBoxes();
+    if (auto bad = dialog.takeOverBoxes(settings)) {
+        return refusedBox(*bad);
+    }
+    return {};
+}
+
 }  // namespace
 
 // --- State tax dialog -------------------------------------------------------------------------
@@ -103,11 +218,11 @@ Outcome Session::stateLoadSequence(StateDialog& dialog) {
     if (!outcome.ok) {
         return outcome;
     }
-    if (dialog.loadNeedsCheckFor()) {
-        dialog.CheckFor();
+    if (dialog.loadFillsBlankBoxes()) {
+        dialog.fillBlankBoxes();
     }
     applyPresetEffects(dialog, dialog.applyCheckedPresets(presetContext()));
-    if (auto bad = dialog.fillVari(state)) {
+    if (auto bad = dialog.takeOverBoxes(state)) {
         outcome.ok = false;
         outcome.messages.push_back(nonNumericMessage(*bad));
         outcome.badBox = *bad;
@@ -117,38 +232,23 @@ Outcome Session::stateLoadSequence(StateDialog& dialog) {
 }
 
 Outcome Session::loadStateDialog() {
-    if (stateDialog.loaded()) {
-        return {};
-    }
-    stateDialog.model.emplace();
-    Outcome outcome = stateLoadSequence(*stateDialog.model);
-    if (!outcome.ok) {
-        stateDialog.unload();
-    }
-    return outcome;
+    return loadSlot(stateDialog, [&](StateDialog& d) { return stateLoadSequence(d); });
 }
 
 Outcome Session::showStateDialog() {
-    Outcome outcome = loadStateDialog();
-    if (!stateDialog.loaded()) {
-        return outcome;
+    Outcome outcome = showSlot(stateDialog, [&](StateDialog& d) { return stateLoadSequence(d); });
+    if (stateDialog.loaded()) {
+        applyPresetEffects(*stateDialog.model, stateDialog.model->afterShown(presetContext()));
     }
-    stateDialog.shown = true;
-    applyPresetEffects(*stateDialog.model, stateDialog.model->afterShown(presetContext()));
     return outcome;
 }
 
-// Runs a press or button of the loaded state tax dialog and carries its effects outside it: the
-// boxes changed, not yet saved.
+// Runs a press or button of the loaded state tax dialog and carries its effects outside it.
 template <typename Press>
 Outcome Session::onStateDialog(Press press) {
-    if (!stateDialog.loaded()) {
-        return {};
+    if (auto effects = changeSlot(stateDialog, press)) {
+        applyPresetEffects(*stateDialog.model, *effects);
     }
-    StateDialog& dialog = *stateDialog.model;
-    PresetEffects effects = press(dialog);
-    dialog.unsaved = true;
-    applyPresetEffects(dialog, effects);
     return {};
 }
 
@@ -193,7 +293,7 @@ Outcome Session::stateDialogUseBase(UseBase which, bool checked) {
 
 Outcome Session::stateDialogNewYork() {
     return onStateDialog([](StateDialog& d) {
-        d.newYorkButton();
+        d.newYork();
         return PresetEffects{};
     });
 }
@@ -205,35 +305,25 @@ Outcome Session::stateDialogClearAll() {
     });
 }
 
+// The state dialog's "SAVE" writes the state file and the profile files, which keep the rest of
+// the state switches.
 Outcome Session::stateDialogSave() {
-    if (!stateDialog.loaded()) {
-        return {};  // the dialog is not open: nothing to take over
-    }
-    StateDialog& dialog = *stateDialog.model;
-    if (dialog.saveNeedsCheckFor()) {
-        dialog.CheckFor();
-    }
-    if (auto bad = dialog.fillVari(state)) {
-        return refusedBox(*bad);
-    }
-    if (Outcome refused = prepareProfileForSave(); !refused.ok) {
-        return refused;
-    }
-    // The state file and the profile files, which keep the rest of the state switches.
-    std::vector<FileContent> files = {stateFileContent(file(".sta"), state, profile)};
-    for (FileContent& content : profileContents(UserFile)) {
-        files.push_back(std::move(content));
-    }
-    Outcome outcome = saveFiles(files);
-    afterProfileSaved();
-    if (outcome.ok) {
-        stateDialog.unload();
-    }
-    return outcome;
+    return saveSlot(stateDialog, state, [&]() -> Outcome {
+        if (Outcome refused = prepareProfileForSave(); !refused.ok) {
+            return refused;
+        }
+        std::vector<FileContent> files = {stateFileContent(file(".sta"), state, profile)};
+        for (FileContent& content : profileContents(UserFile)) {
+            files.push_back(std::move(content));
+        }
+        Outcome outcome = saveFiles(files);
+        afterProfileSaved();
+        return outcome;
+    });
 }
 
 Outcome Session::stateDialogCancel() {
-    stateDialog.unload();
+    (void)cancelSlot(stateDialog, OnCancel::Unload);
     // The main window's Louisiana box follows the settings, which the dialog left unchanged.
     main.ckLouisPrior.visible = state.StateLouis != 0;
     return {};
@@ -243,7 +333,7 @@ Outcome Session::stateDialogMakeDefault() {
     if (!stateDialog.loaded()) {
         return {};  // the dialog is not open: nothing to take over
     }
-    if (auto bad = stateDialog.model->fillVari(state)) {
+    if (auto bad = stateDialog.model->takeOverBoxes(state)) {
         return refusedBox(*bad);
     }
     if (Outcome refused = prepareProfileForSave(); !refused.ok) {
@@ -301,62 +391,18 @@ Outcome Session::WriteStateFile() {
 // --- City dialog ----------------------------------------------------------------------------
 
 Outcome Session::cityLoadSequence(CityDialog& dialog) {
-    CitySettings read = city;
-    if (ProfileFileExists(".cti")) {
-        if (Status status = readCityFile(file(".cti"), read); status.failed()) {
-            return failed(corruptedFileMessage(status.error()));
-        }
-    } else if (Outcome defaults = defaultCity(read); !defaults.ok) {
-        return defaults;
-    }
-    city = read;
-    dialog.showSettings(city);
-    dialog.CheckFor();
-    if (auto bad = dialog.fillVar(city)) {
-        return refusedBox(*bad);
-    }
-    return {};
+    return tableLoadSequence(dialog, city, [&](CitySettings& read) {
+        return ProfileFileExists(".cti") ? readSettingsFile(file(".cti"), read, kCityReader)
+                                         : defaultCity(read);
+    });
 }
 
 Outcome Session::loadCityDialog() {
-    if (cityDialog.loaded()) {
-        return {};
-    }
-    cityDialog.model.emplace();
-    Outcome outcome = cityLoadSequence(*cityDialog.model);
-    if (!outcome.ok) {
-        cityDialog.unload();
-    }
-    return outcome;
-}
-
-Outcome Session::cityDialogSave() {
-    if (!cityDialog.loaded()) {
-        return {};  // the dialog is not open: nothing to take over
-    }
-    CityDialog& dialog = *cityDialog.model;
-    dialog.CheckFor();
-    if (auto bad = dialog.fillVar(city)) {
-        return refusedBox(*bad);
-    }
-    Outcome outcome = WriteCityFile();
-    if (outcome.ok) {
-        cityDialog.unload();
-    }
-    return outcome;
-}
-
-Outcome Session::cityDialogCancel() {
-    cityDialog.unload();
-    return {};
+    return loadSlot(cityDialog, [&](CityDialog& d) { return cityLoadSequence(d); });
 }
 
 Outcome Session::showCityDialog() {
-    Outcome outcome = loadCityDialog();
-    if (cityDialog.loaded()) {
-        cityDialog.shown = true;
-    }
-    return outcome;
+    return showSlot(cityDialog, [&](CityDialog& d) { return cityLoadSequence(d); });
 }
 
 Outcome Session::cityDialogType(const BadBox& box, const std::string& text) {
@@ -364,27 +410,35 @@ Outcome Session::cityDialogType(const BadBox& box, const std::string& text) {
 }
 
 Outcome Session::cityDialogNoLocalTax(bool checked) {
-    if (cityDialog.loaded()) {
-        cityDialog.model->noLocalTaxChanged(checked ? 1 : 0, city);
-        cityDialog.model->unsaved = true;
-    }
+    (void)changeSlot(cityDialog, [&](CityDialog& d) {
+        d.noLocalTaxChanged(checked ? 1 : 0, city);
+        return true;
+    });
     return {};
 }
 
 Outcome Session::cityDialogNewYork() {
-    if (cityDialog.loaded()) {
-        cityDialog.model->newYork();
-        cityDialog.model->unsaved = true;
-    }
+    (void)changeSlot(cityDialog, [](CityDialog& d) {
+        d.newYork();
+        return true;
+    });
     return {};
 }
 
 Outcome Session::cityDialogClearAll() {
-    if (cityDialog.loaded()) {
-        cityDialog.model->clearAll();
-        cityDialog.model->unsaved = true;
-    }
+    (void)changeSlot(cityDialog, [](CityDialog& d) {
+        d.clearAll();
+        return true;
+    });
     return {};
+}
+
+Outcome Session::cityDialogSave() {
+    return saveSlot(cityDialog, city, [&] { return WriteCityFile(); });
+}
+
+Outcome Session::cityDialogCancel() {
+    return cancelSlot(cityDialog, OnCancel::Unload);
 }
 
 Outcome Session::ReadCityFile() {
@@ -394,13 +448,11 @@ Outcome Session::ReadCityFile() {
     if (!ProfileFileExists(".cti")) {
         return {};
     }
-    CitySettings read = city;
-    if (Status status = readCityFile(file(".cti"), read); status.failed()) {
-        return failed(corruptedFileMessage(status.error()));
+    Outcome outcome = readSettingsFile(file(".cti"), city, kCityReader);
+    if (outcome.ok) {
+        cityDialog.model->showSettings(city);
     }
-    city = read;
-    cityDialog.model->showSettings(city);
-    return {};
+    return outcome;
 }
 
 Outcome Session::WriteCityFile() {
@@ -410,62 +462,18 @@ Outcome Session::WriteCityFile() {
 // --- Non-city dialog ------------------------------------------------------------------------
 
 Outcome Session::nonCityLoadSequence(NonCityDialog& dialog) {
-    NonCitySettings read = nonCity;
-    if (ProfileFileExists(".nci")) {
-        if (Status status = readNonCityFile(file(".nci"), read); status.failed()) {
-            return failed(corruptedFileMessage(status.error()));
-        }
-    } else if (Outcome defaults = defaultNonCity(read); !defaults.ok) {
-        return defaults;
-    }
-    nonCity = read;
-    dialog.showSettings(nonCity);
-    dialog.ChkFor();
-    if (auto bad = dialog.fillVarib(nonCity)) {
-        return refusedBox(*bad);
-    }
-    return {};
+    return tableLoadSequence(dialog, nonCity, [&](NonCitySettings& read) {
+        return ProfileFileExists(".nci") ? readSettingsFile(file(".nci"), read, kNonCityReader)
+                                         : defaultNonCity(read);
+    });
 }
 
 Outcome Session::loadNonCityDialog() {
-    if (nonCityDialog.loaded()) {
-        return {};
-    }
-    nonCityDialog.model.emplace();
-    Outcome outcome = nonCityLoadSequence(*nonCityDialog.model);
-    if (!outcome.ok) {
-        nonCityDialog.unload();
-    }
-    return outcome;
-}
-
-Outcome Session::nonCityDialogSave() {
-    if (!nonCityDialog.loaded()) {
-        return {};  // the dialog is not open: nothing to take over
-    }
-    NonCityDialog& dialog = *nonCityDialog.model;
-    dialog.ChkFor();
-    if (auto bad = dialog.fillVarib(nonCity)) {
-        return refusedBox(*bad);
-    }
-    Outcome outcome = WriteNonCityFile();
-    if (outcome.ok) {
-        nonCityDialog.unload();
-    }
-    return outcome;
-}
-
-Outcome Session::nonCityDialogCancel() {
-    nonCityDialog.shown = false;
-    return {};
+    return loadSlot(nonCityDialog, [&](NonCityDialog& d) { return nonCityLoadSequence(d); });
 }
 
 Outcome Session::showNonCityDialog() {
-    Outcome outcome = loadNonCityDialog();
-    if (nonCityDialog.loaded()) {
-        nonCityDialog.shown = true;
-    }
-    return outcome;
+    return showSlot(nonCityDialog, [&](NonCityDialog& d) { return nonCityLoadSequence(d); });
 }
 
 Outcome Session::nonCityDialogType(const BadBox& box, const std::string& text) {
@@ -473,11 +481,19 @@ Outcome Session::nonCityDialogType(const BadBox& box, const std::string& text) {
 }
 
 Outcome Session::nonCityDialogDefault() {
-    if (nonCityDialog.loaded()) {
-        nonCityDialog.model->deFault();
-        nonCityDialog.model->unsaved = true;
-    }
+    (void)changeSlot(nonCityDialog, [](NonCityDialog& d) {
+        d.deFault();
+        return true;
+    });
     return {};
+}
+
+Outcome Session::nonCityDialogSave() {
+    return saveSlot(nonCityDialog, nonCity, [&] { return WriteNonCityFile(); });
+}
+
+Outcome Session::nonCityDialogCancel() {
+    return cancelSlot(nonCityDialog, OnCancel::HideKeepingEdits);
 }
 
 Outcome Session::ReadNonCityFile() {
@@ -487,13 +503,11 @@ Outcome Session::ReadNonCityFile() {
     if (!nonCityDialog.loaded()) {
         return loadNonCityDialog();
     }
-    NonCitySettings read = nonCity;
-    if (Status status = readNonCityFile(file(".nci"), read); status.failed()) {
-        return failed(corruptedFileMessage(status.error()));
+    Outcome outcome = readSettingsFile(file(".nci"), nonCity, kNonCityReader);
+    if (outcome.ok) {
+        nonCityDialog.model->showSettings(nonCity);
     }
-    nonCity = read;
-    nonCityDialog.model->showSettings(nonCity);
-    return {};
+    return outcome;
 }
 
 Outcome Session::WriteNonCityFile() {
@@ -517,7 +531,7 @@ Outcome Session::loadTaxInfo() {
     }
     taxInfo.model.emplace();
     taxInfo.model->prepareLoad(profile);
-    auto taken = taxInfo.model->fillVar_(profile);
+    auto taken = taxInfo.model->takeOverBoxes(profile);
     if (auto* bad = std::get_if<BadBox>(&taken)) {
         return refusedBox(*bad);
     }
@@ -529,11 +543,15 @@ Outcome Session::taxInfoSave() {
     if (!taxInfo.loaded()) {
         return {};  // the dialog is not open: nothing to take over
     }
-    auto taken = taxInfo.model->fillVar_(profile);
+    auto taken = taxInfo.model->takeOverBoxes(profile);
     if (auto* bad = std::get_if<BadBox>(&taken)) {
         return refusedBox(*bad);
     }
     showTaxInfoItems(std::get<TaxInfoMainItems>(taken));
+    // The K plan kinds made exclusive before anything is written. "Save" once wrote the profile
+    // files twice before the employee's save, the second time with the flags the first write had
+    // made exclusive; one save of what the second write wrote does the same.
+    taxInfo.model->makeKplanExclusive(profile);
     // The profile files and every other file of the employee, in one save.
     Outcome outcome = saveAction(UserFile);
     if (outcome.ok) {

@@ -12,7 +12,8 @@ namespace {
 
 using Texts = std::array<std::string_view, 10>;
 
-// One column of boxes, in the order CheckFor visits them, with its setting and New York values.
+// One column of boxes, in the order fillBlankBoxes visits them, with its setting and New York
+// values.
 struct TableColumn {
     const char* name;
     StateDialog::Column StateDialog::*boxes;
@@ -41,7 +42,7 @@ constexpr std::array<TableColumn, 8> kColumns = {{
 }};
 constexpr std::size_t kTableColumns = 6;  // the first six of kColumns; then the two allowances
 
-// The six single boxes, in the order CheckFor and fillVari visit them.
+// The six single boxes, in the order fillBlankBoxes and takeOverBoxes visit them.
 struct SingleBox {
     const char* name;
     TextBox StateDialog::*box;
@@ -327,7 +328,7 @@ void PresetEffects::merge(const PresetEffects& later) {
 
 // --- Boxes and settings --------------------------------------------------------------------------
 
-void StateDialog::CheckFor() {
+void StateDialog::fillBlankBoxes() {
     for (const TableColumn& c : kColumns) {
         for (std::size_t r = 0; r < 10; ++r) {
             TextBox& box = (this->*c.boxes)[r];
@@ -344,8 +345,8 @@ void StateDialog::CheckFor() {
     }
 }
 
-std::optional<BadBox> StateDialog::fillVari(StateSettings& s) {
-    CheckFor();
+std::optional<BadBox> StateDialog::takeOverBoxes(StateSettings& s) {
+    fillBlankBoxes();
     // Every box is converted before any setting changes, so a refused copy leaves the settings
     // as they were. The boxes are visited in the order they are taken over.
     std::array<StateSettings::Column, kColumns.size()> columns{};
@@ -466,7 +467,7 @@ void StateDialog::SetNewYork() {
     }
 }
 
-void StateDialog::newYorkButton() {
+void StateDialog::newYork() {
     ckNoStateTax.value = 0;
     for (const SpecialSwitch& sw : kSpecialSwitches) {
         (this->*sw.box).value = 0;
@@ -862,7 +863,7 @@ void StateDialog::showUseBaseLabels() {
     showUseBaseLabel(lbSUIbase, ckSUI);
 }
 
-bool StateDialog::loadNeedsCheckFor() const {
+bool StateDialog::loadFillsBlankBoxes() const {
     for (const CheckBox* box : {&ckLouis, &ckIowa, &ckMissouri, &ckMass, &ckOregon, &ckUtah,
                                 &ckKentucky, &ckWiscon, &ckNC, &ckWisconApril}) {
         if (box->value != 0) {
@@ -872,8 +873,8 @@ bool StateDialog::loadNeedsCheckFor() const {
     return true;
 }
 
-bool StateDialog::saveNeedsCheckFor() const {
-    return loadNeedsCheckFor() && ckAlabama.value == 0 && ckNoStateTax.value == 0;
+bool StateDialog::saveFillsBlankBoxes() const {
+    return loadFillsBlankBoxes() && ckAlabama.value == 0 && ckNoStateTax.value == 0;
 }
 
 // --- Access by state -----------------------------------------------------------------------------

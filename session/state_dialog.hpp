@@ -121,12 +121,12 @@ struct StateDialog {
     bool louisPriorVisible = false;
 
     // --- Boxes and settings -------------------------------------------------------------------
-    // Every empty table, allowance and single box gets its New York state value ("0" for the
-    // six single boxes); other text, a lone space included, is left alone.
-    void CheckFor();
-    // CheckFor, then every box into the settings. A box whose text is not a strict number
-    // refuses the whole copy: the first such box is named and no setting changes.
-    [[nodiscard]] std::optional<BadBox> fillVari(StateSettings& s);
+    // CheckFor: every empty table, allowance and single box gets its New York state value ("0"
+    // for the six single boxes); other text, a lone space included, is left alone.
+    void fillBlankBoxes();
+    // fillVari: fillBlankBoxes, then every box into the settings. A box whose text is not a strict
+    // number refuses the whole copy: the first such box is named and no setting changes.
+    [[nodiscard]] std::optional<BadBox> takeOverBoxes(StateSettings& s);
     // The boxes the state file reading fills: tables, allowances and the six singles as decimal
     // text, "NO STATE TAX" and the two "Use Base" boxes (with their labels).
     void showSettings(const StateSettings& s);
@@ -146,8 +146,8 @@ struct StateDialog {
     // --- Buttons and check boxes --------------------------------------------------------------
     // The New York state values into the 80 boxes and the standard layout back.
     void SetNewYork();
-    // "New York".
-    void newYorkButton();
+    // "New York" (the button's procedure).
+    void newYork();
     // "NO STATE TAX" checked: NoStateTax becomes 1 at once, the tables are emptied.
     void SetNoStateTax(StateSettings& s);
     // "NO STATE TAX" changed to value by the operator.
@@ -187,11 +187,11 @@ struct StateDialog {
     PresetEffects afterShown(const PresetContext& ctx);
     // The base labels from the "Use Base" boxes (end of the load sequence).
     void showUseBaseLabels();
-    // The load sequence runs CheckFor before the presets when none of the states with a preset
-    // other than Alabama is checked.
-    [[nodiscard]] bool loadNeedsCheckFor() const;
-    // "SAVE" runs CheckFor first when no state with a preset and not NO STATE TAX is checked.
-    [[nodiscard]] bool saveNeedsCheckFor() const;
+    // The load sequence runs fillBlankBoxes before the presets when none of the states with a
+    // preset other than Alabama is checked.
+    [[nodiscard]] bool loadFillsBlankBoxes() const;
+    // "SAVE" runs fillBlankBoxes first when no state with a preset and not NO STATE TAX is checked.
+    [[nodiscard]] bool saveFillsBlankBoxes() const;
 
     // --- Access by state ----------------------------------------------------------------------
     [[nodiscard]] CheckBox& specialBox(SpecialState which);

@@ -126,7 +126,7 @@ void TaxInfoDialog::prepareLoad(Profile& p) {
     txtHourRate.text = withDefaultRate(txtHourRate.text);
 }
 
-std::variant<TaxInfoMainItems, BadBox> TaxInfoDialog::fillVar_(Profile& p) {
+std::variant<TaxInfoMainItems, BadBox> TaxInfoDialog::takeOverBoxes(Profile& p) {
     // Every box that must hold a number is read before anything changes.
     auto rates = readRates(*this);
     if (auto* bad = std::get_if<BadBox>(&rates)) {

@@ -178,7 +178,7 @@ void dialogs(FuzzedDataProvider& in) {
             d.newYork();
             dialogTakeOver<CityDialog, CitySettings>(
                 in, d, boxes,
-                [](CityDialog& dialog, CitySettings& c) { return dialog.fillVar(c).has_value(); },
+                [](CityDialog& dialog, CitySettings& c) { return dialog.takeOverBoxes(c).has_value(); },
                 [](const CitySettings& c) { return cityFileText(c); });
             break;
         }
@@ -191,14 +191,14 @@ void dialogs(FuzzedDataProvider& in) {
             dialogTakeOver<NonCityDialog, NonCitySettings>(
                 in, d, boxes,
                 [](NonCityDialog& dialog, NonCitySettings& n) {
-                    return dialog.fillVarib(n).has_value();
+                    return dialog.takeOverBoxes(n).has_value();
                 },
                 [](const NonCitySettings& n) { return nonCityFileText(n); });
             break;
         }
         case 2: {
             StateDialog d;
-            d.newYorkButton();
+            d.newYork();
             for (TextBox* box : {&d.txtStateMinBS[1], &d.txtStateAmtBM[8], &d.txtStatePerBS[9],
                                  &d.txtStateSgExp[0], &d.txtSDIpercent, &d.txtSUIwageBase,
                                  &d.txtStateAdj, &d.txtCalAllow}) {
@@ -207,7 +207,7 @@ void dialogs(FuzzedDataProvider& in) {
             StateSettings s{};
             Profile p;
             const std::string before = stateFileText(s, p);
-            if (d.fillVari(s)) {
+            if (d.takeOverBoxes(s)) {
                 check(stateFileText(s, p) == before);
             } else {
                 FieldReader back(stateFileText(s, p), "taken");
@@ -227,7 +227,7 @@ void dialogs(FuzzedDataProvider& in) {
             }
             StateSettings s;
             const std::string before = useFileText(p, s) + stateFileText(s, p);
-            auto taken = d.fillVar_(p);
+            auto taken = d.takeOverBoxes(p);
             if (std::holds_alternative<BadBox>(taken)) {
                 check(useFileText(p, s) + stateFileText(s, p) == before);
             } else {

@@ -2,6 +2,8 @@
 // everything the windows show read back from the models.
 #include <gtest/gtest.h>
 
+#include <variant>
+
 #include "session/tests/session_fixture.hpp"
 
 namespace quillon {
@@ -182,6 +184,38 @@ TEST_F(DialogOperations, NonCityCancelKeepsTheEditsAndCityCancelDropsThem) {
     EXPECT_NE(read("Smith.nci"), nonCityFile);
 }
 
+// The intended difference of the state dialog: its file keeps five employee fields, which its
+// load sequence takes into the employee and the "User Info" boxes; the city dialog's does not.
+TEST_F(DialogOperations, TheStateDialogTakesTheFiveEmployeeFieldsOfItsFile) {
+    Session s = startedSession();
+    ASSERT_TRUE(s.newEmployee("Smith").ok);
+    Profile fields = s.profile;
+    fields.StateStatus = "Married";
+    fields.StateExemptions = 4;
+    fields.FedAddWithhold = 12.5f;
+    fields.FedExempt = 1;
+    fields.SSMediExempt = 1;
+    write("Smith.sta", stateFileText(s.state, fields));
+    ASSERT_TRUE(s.loadTaxInfo().ok);
+    const Profile before = s.profile;
+
+    ASSERT_TRUE(s.showCityDialog().ok);
+    EXPECT_EQ(s.profile, before);
+
+    ASSERT_TRUE(s.showStateDialog().ok);
+    EXPECT_EQ(s.profile.StateStatus, "Married");
+    EXPECT_EQ(s.profile.StateExemptions, 4);
+    EXPECT_FLOAT_EQ(s.profile.FedAddWithhold, 12.5f);
+    EXPECT_EQ(s.profile.FedExempt, 1);
+    EXPECT_EQ(s.profile.SSMediExempt, 1);
+    const TaxInfoDialog& info = *s.taxInfo.model;
+    EXPECT_EQ(info.cboStatus2.text, "Married");
+    EXPECT_EQ(info.cboDepend2.text, "4");
+    EXPECT_EQ(info.txtFedAddL.text, "12.5");
+    EXPECT_EQ(info.ckFedExemp.value, 1);
+    EXPECT_EQ(info.ckSSMediExemp.value, 1);
+}
+
 TEST_F(DialogOperations, TheUserInfoKplanBoxesAndFrequencyThroughTheSession) {
     Session s = startedSession();
     ASSERT_TRUE(s.newEmployee("Smith").ok);
@@ -208,6 +242,49 @@ TEST_F(DialogOperations, TheUserInfoKplanBoxesAndFrequencyThroughTheSession) {
     ASSERT_TRUE(s.taxInfoClose().ok);
     EXPECT_FALSE(s.taxInfo.loaded());
     EXPECT_EQ(s.profile.KplanFixed, 1);  // "Close" takes nothing over
+}
+
+// User Info's "Save" once ran the profile write (SaveOT) after its take-over and once more before
+// the employee's save. The second write was not idle: the first made the K plan kinds exclusive
+// only after writing, and the second wrote the repaired flags (without it the ".and" file keeps
+// both kinds). The session saves once, with the flags made exclusive first: the same files and
+// the same employee as the old sequence, here with the edits the writes repair (the 7.5 rule, no
+// frequency, both K plan kinds).
+TEST_F(DialogOperations, UserInfoSaveWritesWhatTheTwoProfileWritesBeforeItWrote) {
+    auto edit = [](TaxInfoDialog& d) {
+        d.txtHourRate.text = "0";
+        d.txtHourRate2.text = "9.25";
+        d.optWeek.value = false;
+        d.optBiWeek.value = false;
+        d.ckKpFix.value = 1;
+        d.ckKpPer.value = 1;
+        d.txtKplan.text = "3";
+    };
+    Session s = startedSession();
+    ASSERT_TRUE(s.newEmployee("Smith").ok);
+    ASSERT_TRUE(s.showTaxInfo().ok);
+    edit(*s.taxInfo.model);
+    ASSERT_TRUE(s.taxInfoSave().ok);
+
+    Session old = startedSession();
+    ASSERT_TRUE(old.newEmployee("Jones").ok);
+    ASSERT_TRUE(old.showTaxInfo().ok);
+    edit(*old.taxInfo.model);
+    ASSERT_TRUE(
+        std::holds_alternative<TaxInfoMainItems>(old.taxInfo.model->takeOverBoxes(old.profile)));
+    ASSERT_TRUE(old.SaveOT().ok);
+    ASSERT_TRUE(old.SaveOT().ok);
+    ASSERT_TRUE(old.saveAction("Jones").ok);
+
+    EXPECT_EQ(s.profile, old.profile);
+    EXPECT_FLOAT_EQ(s.profile.HourRate, 7.5f);
+    EXPECT_TRUE(s.profile.PayWeekly);
+    EXPECT_EQ(s.profile.KplanPercent, 1);
+    EXPECT_EQ(s.profile.KplanFixed, 0);
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci", ".hol"}) {
+        SCOPED_TRACE(ext);
+        EXPECT_EQ(read(std::string("Smith") + ext), read(std::string("Jones") + ext));
+    }
 }
 
 TEST_F(DialogOperations, TheMainWindowsButtonsThroughTheSession) {

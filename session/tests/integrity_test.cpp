@@ -421,7 +421,7 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         city.newYork();
         city.txtCityAmtBM[6].text = text;
         CitySettings c;
-        const auto cityBad = city.fillVar(c);
+        const auto cityBad = city.takeOverBoxes(c);
         ASSERT_TRUE(cityBad.has_value());
         EXPECT_EQ(testing::boxName(*cityBad), "txtCityAmtBM(6)");
 
@@ -429,15 +429,15 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         nonCity.deFault();
         nonCity.txtNonPer.text = text;
         NonCitySettings n;
-        const auto nonCityBad = nonCity.fillVarib(n);
+        const auto nonCityBad = nonCity.takeOverBoxes(n);
         ASSERT_TRUE(nonCityBad.has_value());
         EXPECT_EQ(testing::boxName(*nonCityBad), "txtNonPer");
 
         StateDialog state;
-        state.newYorkButton();
+        state.newYork();
         state.txtSDIwageBase.text = text;
         StateSettings st;
-        const auto stateBad = state.fillVari(st);
+        const auto stateBad = state.takeOverBoxes(st);
         ASSERT_TRUE(stateBad.has_value());
         EXPECT_EQ(testing::boxName(*stateBad), "txtSDIwageBase");
     }
@@ -449,7 +449,7 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         info.prepareLoad(p);
         (info.*box).text = "12345678901";
         const Profile before = p;
-        auto taken = info.fillVar_(p);
+        auto taken = info.takeOverBoxes(p);
         ASSERT_TRUE(std::holds_alternative<BadBox>(taken));
         EXPECT_EQ(useFileText(p, {}), useFileText(before, {}));
     }
