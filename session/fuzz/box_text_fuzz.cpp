@@ -178,7 +178,9 @@ void dialogs(FuzzedDataProvider& in) {
             d.newYork();
             dialogTakeOver<CityDialog, CitySettings>(
                 in, d, boxes,
-                [](CityDialog& dialog, CitySettings& c) { return dialog.takeOverBoxes(c).has_value(); },
+                [](CityDialog& dialog, CitySettings& c) {
+                    return dialog.takeOverBoxes(c).has_value();
+                },
                 [](const CitySettings& c) { return cityFileText(c); });
             break;
         }
