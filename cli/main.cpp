@@ -30,8 +30,8 @@ constexpr const char* kPrintProgram = "quillon-print";
 int check(const std::filesystem::path& folder, const std::vector<std::string>& names) {
     CheckReport report = checkEmployeeFiles(folder, names);
     bool ok = report.damaged.empty();
-    if (report.recovery.error) {
-        std::cout << terminalText(report.recovery.error->describe()) << '\n';
+    if (report.recovery.status.failed()) {
+        std::cout << terminalText(report.recovery.status.error().describe()) << '\n';
         ok = false;
     } else if (report.recovery.found == Recovery::Found::Finished) {
         std::cerr << "quillon-cli: finished an interrupted save (" << report.recovery.files

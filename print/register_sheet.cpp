@@ -348,8 +348,9 @@ PrintStatus writeRegisterWorkbook(const RegisterSheet& sheet, const std::filesys
     if (!read) {
         return PrintStatus::failed(failure(file, "the finished workbook could not be read back"));
     }
-    if (const auto error = writeFileAtomically(file, content.str(), file.filename().string())) {
-        return PrintStatus::failed(failure(file, error->problem));
+    if (const Status written = writeFileAtomically(file, content.str(), file.filename().string());
+        written.failed()) {
+        return PrintStatus::failed(failure(file, written.error().problem));
     }
     return PrintStatus::done();
 }

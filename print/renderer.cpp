@@ -199,10 +199,11 @@ PrintStatus writePdf(const std::vector<Page>& pages, const std::filesystem::path
         }
     }
     const QByteArray& bytes = buffer.data();
-    if (const auto error = writeFileAtomically(
-            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-            name)) {
-        return PrintStatus::failed("The PDF file could not be written: " + error->describe() + ".");
+    const Status written = writeFileAtomically(
+        file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name);
+    if (written.failed()) {
+        return PrintStatus::failed(
+            "The PDF file could not be written: " + written.error().describe() + ".");
     }
     return PrintStatus::done();
 }

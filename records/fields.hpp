@@ -10,21 +10,12 @@
 #include <variant>
 
 #include "engine/money.hpp"
+#include "records/status.hpp"
 
 namespace quillon {
 
 // A reserved Variant field: empty, a number, a string or a Boolean, kept as it was read.
 using Variant = std::variant<std::monostate, double, std::string, bool>;
-
-// What went wrong with a file, and where. line and field count from 1; 0 when not known.
-struct FileError {
-    std::string file;  // the file's name as the program names it (e.g. "Smith.sta")
-    int line = 0;
-    int field = 0;
-    std::string problem;  // "the file ends early", "not a number: \"abc\"", "cannot write: ..."
-    // "Smith.sta, line 22, field 3: not a number: "abc""
-    [[nodiscard]] std::string describe() const;
-};
 
 // Reads fields in sequence; a line end acts as a comma, blanks around a field are skipped, so
 // only the order of the fields binds and any arrangement of them on lines reads the same.
@@ -34,7 +25,7 @@ struct FileError {
 // number); "#TRUE#" / "#FALSE#" or a number for a Boolean; an empty field reads as 0 or as an
 // empty Variant. CR LF, LF and a lone CR end a line alike.
 // On the first field that does not fit, the reader stops: that read and every later one
-// return false and leave their target unchanged, and error() says which file, line and field.
+// return false and leave their target unchanged, and status() says which file, line and field.
 // finish() after the last field of a layout: anything but blanks and line ends after it is
 // damage too (a split number or a field too many shifts every field after it).
 class FieldReader {
@@ -57,7 +48,7 @@ class FieldReader {
     bool finish();
 
     [[nodiscard]] bool ok() const { return !error_; }
-    [[nodiscard]] const std::optional<FileError>& error() const { return error_; }
+    [[nodiscard]] Status status() const { return error_ ? Status(*error_) : Status::done(); }
 
     [[nodiscard]] const std::string& fileName() const { return fileName_; }
 
@@ -119,9 +110,8 @@ class FieldWriter {
 // Replaces one file atomically: the new content is staged beside it, flushed to disk and renamed
 // over the old file (see records/save.hpp). On failure the old file is left byte for byte as it
 // was. A file that already holds the content is not rewritten.
-[[nodiscard]] std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
-                                                           std::string_view content,
-                                                           std::string fileName);
+Status writeFileAtomically(const std::filesystem::path& path, std::string_view content,
+                           std::string fileName);
 
 // True when anything is there under the name: a file, readable or not, a folder, a link. Only a
 // name under which nothing exists counts as missing; reading what is there then says whether

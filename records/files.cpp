@@ -14,7 +14,7 @@ std::string nameOf(const std::filesystem::path& file) {
 }
 
 template <typename Body>
-ReadResult readFile(const std::filesystem::path& file, Body body) {
+Status readFile(const std::filesystem::path& file, Body body) {
     auto in = FieldReader::open(file, nameOf(file));
     if (auto* error = std::get_if<FileError>(&in)) {
         return *error;
@@ -23,9 +23,9 @@ ReadResult readFile(const std::filesystem::path& file, Body body) {
 }
 
 // The reader's verdict once the layout's last field is read: a field too many is damage.
-ReadResult finished(FieldReader& in) {
+Status finished(FieldReader& in) {
     in.finish();
-    return in.error();
+    return in.status();
 }
 
 int clampedRows(int rows) {
@@ -216,7 +216,7 @@ std::filesystem::path employeeFile(const std::filesystem::path& folder, std::str
 
 // ----- readers on text
 
-ReadResult readUseFile(FieldReader& in, Profile& p, StateSettings& s) {
+Status readUseFile(FieldReader& in, Profile& p, StateSettings& s) {
     in.number(p.OtEarned);
     in.number(p.OtMax);
     in.number(p.OtAvail);
@@ -249,7 +249,7 @@ ReadResult readUseFile(FieldReader& in, Profile& p, StateSettings& s) {
     return finished(in);
 }
 
-ReadResult readAndFile(FieldReader& in, Profile& p, StateSettings& s) {
+Status readAndFile(FieldReader& in, Profile& p, StateSettings& s) {
     in.number(p.PrintOffsetH);
     in.number(p.PrintOffsetV);
     in.integer(s.SpouseWorks);
@@ -280,14 +280,14 @@ ReadResult readAndFile(FieldReader& in, Profile& p, StateSettings& s) {
     return finished(in);
 }
 
-ReadResult readCfeFile(FieldReader& in, Profile& p) {
+Status readCfeFile(FieldReader& in, Profile& p) {
     in.number(p.CafeAmt);
     in.integer(p.CafeDeductState);
     in.integer(p.SelfEmployed);
     return finished(in);
 }
 
-ReadResult readOvertimeFile(FieldReader& in, Profile& p, int rows) {
+Status readOvertimeFile(FieldReader& in, Profile& p, int rows) {
     for (int i = 0; i < clampedRows(rows) && in.ok(); ++i) {
         in.string(p.OtDates[i]);
         double amount = 0;
@@ -298,7 +298,7 @@ ReadResult readOvertimeFile(FieldReader& in, Profile& p, int rows) {
     return finished(in);
 }
 
-ReadResult readStateFile(FieldReader& in, StateSettings& s, Profile& p) {
+Status readStateFile(FieldReader& in, StateSettings& s, Profile& p) {
     for (int r = 0; r < 10 && in.ok(); ++r) {
         in.number(s.StateMinBS[r]);
         in.number(s.StateAmtBS[r]);
@@ -335,7 +335,7 @@ ReadResult readStateFile(FieldReader& in, StateSettings& s, Profile& p) {
     return finished(in);
 }
 
-ReadResult readCityFile(FieldReader& in, CitySettings& c) {
+Status readCityFile(FieldReader& in, CitySettings& c) {
     for (int r = 0; r < 10 && in.ok(); ++r) {
         in.number(c.CityMinBS[r]);
         in.number(c.CityAmtBS[r]);
@@ -352,7 +352,7 @@ ReadResult readCityFile(FieldReader& in, CitySettings& c) {
     return finished(in);
 }
 
-ReadResult readNonCityFile(FieldReader& in, NonCitySettings& n) {
+Status readNonCityFile(FieldReader& in, NonCitySettings& n) {
     for (int r = 0; r < 8 && in.ok(); ++r) {
         in.number(n.NonMinBi[r]);
         in.number(n.NonExpBi[r]);
@@ -363,7 +363,7 @@ ReadResult readNonCityFile(FieldReader& in, NonCitySettings& n) {
     return finished(in);
 }
 
-ReadResult readVacationFile(FieldReader& in, VacationRecord& v) {
+Status readVacationFile(FieldReader& in, VacationRecord& v) {
     in.number(v.VacBal);
     in.number(v.VacStart);
     in.number(v.HolBal);
@@ -383,7 +383,7 @@ ReadResult readVacationFile(FieldReader& in, VacationRecord& v) {
     return finished(in);
 }
 
-ReadResult readRegisterFile(FieldReader& in, Register& r, int usedRows) {
+Status readRegisterFile(FieldReader& in, Register& r, int usedRows) {
     for (int i = 0; i < clampedRows(usedRows) && in.ok(); ++i) {
         RegisterRow& row = r.rows[i];
         in.string(row.Date);
@@ -425,7 +425,7 @@ ReadResult readRegisterFile(FieldReader& in, Register& r, int usedRows) {
     return finished(in);
 }
 
-ReadResult readHeadingFile(FieldReader& in, CompanyHeading& h) {
+Status readHeadingFile(FieldReader& in, CompanyHeading& h) {
     in.string(h.HeadCompany);
     in.string(h.HeadAddress);
     in.string(h.HeadZip);
@@ -433,7 +433,7 @@ ReadResult readHeadingFile(FieldReader& in, CompanyHeading& h) {
     return finished(in);
 }
 
-ReadResult readPeriodFile(FieldReader& in, SavedPeriod& period) {
+Status readPeriodFile(FieldReader& in, SavedPeriod& period) {
     for (float& entry : period.entries) {
         in.number(entry);
     }
@@ -447,7 +447,7 @@ ReadResult readPeriodFile(FieldReader& in, SavedPeriod& period) {
     return finished(in);
 }
 
-ReadResult readFederalTable(FieldReader& in, FederalTable& t) {
+Status readFederalTable(FieldReader& in, FederalTable& t) {
     for (int s = 0; s < 4 && in.ok(); ++s) {
         auto& set = t.sets[s];
         FedBracket& first = set[0];
@@ -479,40 +479,40 @@ ReadResult readFederalTable(FieldReader& in, FederalTable& t) {
 
 // ----- readers on files
 
-ReadResult readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s) {
+Status readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s) {
     return readFile(file, [&](FieldReader& in) { return readUseFile(in, p, s); });
 }
-ReadResult readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s) {
+Status readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s) {
     return readFile(file, [&](FieldReader& in) { return readAndFile(in, p, s); });
 }
-ReadResult readCfeFile(const std::filesystem::path& file, Profile& p) {
+Status readCfeFile(const std::filesystem::path& file, Profile& p) {
     return readFile(file, [&](FieldReader& in) { return readCfeFile(in, p); });
 }
-ReadResult readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows) {
+Status readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows) {
     return readFile(file, [&](FieldReader& in) { return readOvertimeFile(in, p, rows); });
 }
-ReadResult readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p) {
+Status readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p) {
     return readFile(file, [&](FieldReader& in) { return readStateFile(in, s, p); });
 }
-ReadResult readCityFile(const std::filesystem::path& file, CitySettings& c) {
+Status readCityFile(const std::filesystem::path& file, CitySettings& c) {
     return readFile(file, [&](FieldReader& in) { return readCityFile(in, c); });
 }
-ReadResult readNonCityFile(const std::filesystem::path& file, NonCitySettings& n) {
+Status readNonCityFile(const std::filesystem::path& file, NonCitySettings& n) {
     return readFile(file, [&](FieldReader& in) { return readNonCityFile(in, n); });
 }
-ReadResult readVacationFile(const std::filesystem::path& file, VacationRecord& v) {
+Status readVacationFile(const std::filesystem::path& file, VacationRecord& v) {
     return readFile(file, [&](FieldReader& in) { return readVacationFile(in, v); });
 }
-ReadResult readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows) {
+Status readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows) {
     return readFile(file, [&](FieldReader& in) { return readRegisterFile(in, r, usedRows); });
 }
-ReadResult readHeadingFile(const std::filesystem::path& file, CompanyHeading& h) {
+Status readHeadingFile(const std::filesystem::path& file, CompanyHeading& h) {
     return readFile(file, [&](FieldReader& in) { return readHeadingFile(in, h); });
 }
-ReadResult readPeriodFile(const std::filesystem::path& file, SavedPeriod& period) {
+Status readPeriodFile(const std::filesystem::path& file, SavedPeriod& period) {
     return readFile(file, [&](FieldReader& in) { return readPeriodFile(in, period); });
 }
-ReadResult readFederalTable(const std::filesystem::path& file, FederalTable& t) {
+Status readFederalTable(const std::filesystem::path& file, FederalTable& t) {
     return readFile(file, [&](FieldReader& in) { return readFederalTable(in, t); });
 }
 
@@ -565,7 +565,7 @@ FileContent contentOf(const std::filesystem::path& file, Build build) {
 }
 
 template <typename Build>
-WriteResult writeBuilt(const std::filesystem::path& file, Build build) {
+Status writeBuilt(const std::filesystem::path& file, Build build) {
     return writeFiles({contentOf(file, build)});
 }
 
@@ -601,43 +601,40 @@ FileContent registerFileContent(const std::filesystem::path& file, const Registe
     return contentOf(file, [&](FieldWriter& w) { buildRegister(w, r, usedRows); });
 }
 
-WriteResult writeUseFile(const std::filesystem::path& file, const Profile& p,
-                         const StateSettings& s) {
+Status writeUseFile(const std::filesystem::path& file, const Profile& p, const StateSettings& s) {
     return writeFiles({useFileContent(file, p, s)});
 }
-WriteResult writeAndFile(const std::filesystem::path& file, const Profile& p,
-                         const StateSettings& s) {
+Status writeAndFile(const std::filesystem::path& file, const Profile& p, const StateSettings& s) {
     return writeFiles({andFileContent(file, p, s)});
 }
-WriteResult writeCfeFile(const std::filesystem::path& file, const Profile& p) {
+Status writeCfeFile(const std::filesystem::path& file, const Profile& p) {
     return writeFiles({cfeFileContent(file, p)});
 }
-WriteResult writeOvertimeFile(const std::filesystem::path& file, const Profile& p, int rows) {
+Status writeOvertimeFile(const std::filesystem::path& file, const Profile& p, int rows) {
     return writeFiles({overtimeFileContent(file, p, rows)});
 }
-WriteResult writeStateFile(const std::filesystem::path& file, const StateSettings& s,
-                           const Profile& p) {
+Status writeStateFile(const std::filesystem::path& file, const StateSettings& s, const Profile& p) {
     return writeFiles({stateFileContent(file, s, p)});
 }
-WriteResult writeCityFile(const std::filesystem::path& file, const CitySettings& c) {
+Status writeCityFile(const std::filesystem::path& file, const CitySettings& c) {
     return writeFiles({cityFileContent(file, c)});
 }
-WriteResult writeNonCityFile(const std::filesystem::path& file, const NonCitySettings& n) {
+Status writeNonCityFile(const std::filesystem::path& file, const NonCitySettings& n) {
     return writeFiles({nonCityFileContent(file, n)});
 }
-WriteResult writeVacationFile(const std::filesystem::path& file, const VacationRecord& v) {
+Status writeVacationFile(const std::filesystem::path& file, const VacationRecord& v) {
     return writeFiles({vacationFileContent(file, v)});
 }
-WriteResult writeRegisterFile(const std::filesystem::path& file, const Register& r, int usedRows) {
+Status writeRegisterFile(const std::filesystem::path& file, const Register& r, int usedRows) {
     return writeFiles({registerFileContent(file, r, usedRows)});
 }
-WriteResult writeHeadingFile(const std::filesystem::path& file, const CompanyHeading& h) {
+Status writeHeadingFile(const std::filesystem::path& file, const CompanyHeading& h) {
     return writeBuilt(file, [&](FieldWriter& w) { buildHeading(w, h); });
 }
-WriteResult writePeriodFile(const std::filesystem::path& file, const SavedPeriod& period) {
+Status writePeriodFile(const std::filesystem::path& file, const SavedPeriod& period) {
     return writeBuilt(file, [&](FieldWriter& w) { buildPeriod(w, period); });
 }
-WriteResult writeFederalTable(const std::filesystem::path& file, const FederalTable& t) {
+Status writeFederalTable(const std::filesystem::path& file, const FederalTable& t) {
     return writeBuilt(file, [&](FieldWriter& w) { buildFederal(w, t); });
 }
 

@@ -29,8 +29,8 @@
 
 namespace quillon {
 
-using ReadResult = std::optional<FileError>;   // nullopt: read whole
-using WriteResult = std::optional<FileError>;  // nullopt: written
+// Every reader and writer returns a Status (records/status.hpp): done, or the FileError that
+// names the file, the line, the field and the problem.
 
 // The path of an employee file: folder / (userFile + extension). An empty userFile names the
 // default files (".sta" and so on).
@@ -40,31 +40,28 @@ using WriteResult = std::optional<FileError>;  // nullopt: written
 
 // Profile files. ".use" (12 lines) also carries StateWisconApril; ".and" (9 lines) carries
 // SpouseWorks, CalAllow, RoundState, StateUtah, StateWiscon, StateAlabama and StateNC.
-ReadResult readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s);
-WriteResult writeUseFile(const std::filesystem::path& file, const Profile& p,
-                         const StateSettings& s);
-ReadResult readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s);
-WriteResult writeAndFile(const std::filesystem::path& file, const Profile& p,
-                         const StateSettings& s);
-ReadResult readCfeFile(const std::filesystem::path& file, Profile& p);
-WriteResult writeCfeFile(const std::filesystem::path& file, const Profile& p);
+Status readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s);
+Status writeUseFile(const std::filesystem::path& file, const Profile& p, const StateSettings& s);
+Status readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s);
+Status writeAndFile(const std::filesystem::path& file, const Profile& p, const StateSettings& s);
+Status readCfeFile(const std::filesystem::path& file, Profile& p);
+Status writeCfeFile(const std::filesystem::path& file, const Profile& p);
 // Overtime grid: ".ovw" has rows 0 to 52, ".ovb" rows 0 to 26. Each line: the date text and
 // the amount, written as a number (an amount text that is not a number is written as 0) and
 // read back as its text.
-ReadResult readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows);
-WriteResult writeOvertimeFile(const std::filesystem::path& file, const Profile& p, int rows);
+Status readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows);
+Status writeOvertimeFile(const std::filesystem::path& file, const Profile& p, int rows);
 
 // State file ".sta" (23 lines): the state settings and five employee fields (SSMediExempt,
 // StateExemptions, StateStatus, FedExempt, FedAddWithhold).
-ReadResult readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p);
-WriteResult writeStateFile(const std::filesystem::path& file, const StateSettings& s,
-                           const Profile& p);
+Status readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p);
+Status writeStateFile(const std::filesystem::path& file, const StateSettings& s, const Profile& p);
 
 // City file ".cti" (21 lines) and non-city file ".nci" (9 lines).
-ReadResult readCityFile(const std::filesystem::path& file, CitySettings& c);
-WriteResult writeCityFile(const std::filesystem::path& file, const CitySettings& c);
-ReadResult readNonCityFile(const std::filesystem::path& file, NonCitySettings& n);
-WriteResult writeNonCityFile(const std::filesystem::path& file, const NonCitySettings& n);
+Status readCityFile(const std::filesystem::path& file, CitySettings& c);
+Status writeCityFile(const std::filesystem::path& file, const CitySettings& c);
+Status readNonCityFile(const std::filesystem::path& file, NonCitySettings& n);
+Status writeNonCityFile(const std::filesystem::path& file, const NonCitySettings& n);
 
 // Vacation file ".hol" (41 lines).
 struct VacationRecord {
@@ -74,13 +71,13 @@ struct VacationRecord {
 
     friend bool operator==(const VacationRecord&, const VacationRecord&) = default;
 };
-ReadResult readVacationFile(const std::filesystem::path& file, VacationRecord& v);
-WriteResult writeVacationFile(const std::filesystem::path& file, const VacationRecord& v);
+Status readVacationFile(const std::filesystem::path& file, VacationRecord& v);
+Status writeVacationFile(const std::filesystem::path& file, const VacationRecord& v);
 
 // Register files ".yrw" (53 rows, 215 lines) and ".yrb" (27 rows, 111 lines): four lines per
 // used row, then three lines of totals (TotSdi, TotSui and TotCafe are not stored).
-ReadResult readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows);
-WriteResult writeRegisterFile(const std::filesystem::path& file, const Register& r, int usedRows);
+Status readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows);
+Status writeRegisterFile(const std::filesystem::path& file, const Register& r, int usedRows);
 
 // Company heading "Header.sav" (1 line).
 struct CompanyHeading {
@@ -88,8 +85,8 @@ struct CompanyHeading {
 
     friend bool operator==(const CompanyHeading&, const CompanyHeading&) = default;
 };
-ReadResult readHeadingFile(const std::filesystem::path& file, CompanyHeading& h);
-WriteResult writeHeadingFile(const std::filesystem::path& file, const CompanyHeading& h);
+Status readHeadingFile(const std::filesystem::path& file, CompanyHeading& h);
+Status writeHeadingFile(const std::filesystem::path& file, const CompanyHeading& h);
 
 // Saved pay period ".prv" (26 lines, one number each): the eight entries, result rows 0 to 10,
 // SDI, SUI, cafeteria, gross, taxes, deductions, net.
@@ -100,16 +97,16 @@ struct SavedPeriod {
 
     friend bool operator==(const SavedPeriod&, const SavedPeriod&) = default;
 };
-ReadResult readPeriodFile(const std::filesystem::path& file, SavedPeriod& period);
-WriteResult writePeriodFile(const std::filesystem::path& file, const SavedPeriod& period);
+Status readPeriodFile(const std::filesystem::path& file, SavedPeriod& period);
+Status writePeriodFile(const std::filesystem::path& file, const SavedPeriod& period);
 // The saved-period file name: userFile + two blanks + the date with "/" turned into "_" +
 // ".prv" ("Employee1  12_31_2016.prv").
 [[nodiscard]] std::string periodFileName(std::string_view userFile, std::string_view weekEnding);
 
 // Federal table "Federal16.dtt" (43 lines).
 inline constexpr std::string_view kFederalTableFileName = "Federal16.dtt";
-ReadResult readFederalTable(const std::filesystem::path& file, FederalTable& t);
-WriteResult writeFederalTable(const std::filesystem::path& file, const FederalTable& t);
+Status readFederalTable(const std::filesystem::path& file, FederalTable& t);
+Status writeFederalTable(const std::filesystem::path& file, const FederalTable& t);
 
 // Where the federal table is: the working folder first, then the program's installed data
 // folder. nullopt when neither holds a readable Federal16.dtt.
@@ -117,18 +114,18 @@ WriteResult writeFederalTable(const std::filesystem::path& file, const FederalTa
     const std::filesystem::path& workingFolder, const std::filesystem::path& installedDataFolder);
 
 // The same readers on text already in memory, and the text each writer stores.
-ReadResult readUseFile(FieldReader& in, Profile& p, StateSettings& s);
-ReadResult readAndFile(FieldReader& in, Profile& p, StateSettings& s);
-ReadResult readCfeFile(FieldReader& in, Profile& p);
-ReadResult readOvertimeFile(FieldReader& in, Profile& p, int rows);
-ReadResult readStateFile(FieldReader& in, StateSettings& s, Profile& p);
-ReadResult readCityFile(FieldReader& in, CitySettings& c);
-ReadResult readNonCityFile(FieldReader& in, NonCitySettings& n);
-ReadResult readVacationFile(FieldReader& in, VacationRecord& v);
-ReadResult readRegisterFile(FieldReader& in, Register& r, int usedRows);
-ReadResult readHeadingFile(FieldReader& in, CompanyHeading& h);
-ReadResult readPeriodFile(FieldReader& in, SavedPeriod& period);
-ReadResult readFederalTable(FieldReader& in, FederalTable& t);
+Status readUseFile(FieldReader& in, Profile& p, StateSettings& s);
+Status readAndFile(FieldReader& in, Profile& p, StateSettings& s);
+Status readCfeFile(FieldReader& in, Profile& p);
+Status readOvertimeFile(FieldReader& in, Profile& p, int rows);
+Status readStateFile(FieldReader& in, StateSettings& s, Profile& p);
+Status readCityFile(FieldReader& in, CitySettings& c);
+Status readNonCityFile(FieldReader& in, NonCitySettings& n);
+Status readVacationFile(FieldReader& in, VacationRecord& v);
+Status readRegisterFile(FieldReader& in, Register& r, int usedRows);
+Status readHeadingFile(FieldReader& in, CompanyHeading& h);
+Status readPeriodFile(FieldReader& in, SavedPeriod& period);
+Status readFederalTable(FieldReader& in, FederalTable& t);
 
 [[nodiscard]] std::string useFileText(const Profile& p, const StateSettings& s);
 [[nodiscard]] std::string andFileText(const Profile& p, const StateSettings& s);

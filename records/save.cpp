@@ -165,8 +165,8 @@ Recovery recoverLocked(const fs::path& folder, const FolderLock& lock) {
     struct stat info {};
     if (::lstat(staging.c_str(), &info) != 0) {
         if (errno != ENOENT) {
-            recovery.error = FileError{std::string(kStagingFolderName), 0, 0,
-                                       std::string("cannot look at it: ") + std::strerror(errno)};
+            recovery.status = FileError{std::string(kStagingFolderName), 0, 0,
+                                        std::string("cannot look at it: ") + std::strerror(errno)};
         }
         return recovery;
     }
@@ -179,7 +179,7 @@ Recovery recoverLocked(const fs::path& folder, const FolderLock& lock) {
                     continue;  // renamed into place before the save was interrupted
                 }
                 if (::rename(staged.c_str(), (folder / name).c_str()) != 0) {
-                    recovery.error = FileError{
+                    recovery.status = FileError{
                         name, 0, 0,
                         std::string("cannot finish an interrupted save: ") + std::strerror(errno)};
                     return recovery;
@@ -203,7 +203,7 @@ Recovery recoverLocked(const fs::path& folder, const FolderLock& lock) {
     std::error_code ec;
     fs::remove_all(staging, ec);
     if (ec) {
-        recovery.error =
+        recovery.status =
             FileError{std::string(kStagingFolderName), 0, 0, "cannot remove it: " + ec.message()};
     }
     return recovery;
@@ -226,7 +226,7 @@ Recovery finishInterruptedSave(const fs::path& folder) {
     FolderLock lock(folder);
     if (!lock.ok()) {
         Recovery failed;
-        failed.error =
+        failed.status =
             FileError{std::string(kStagingFolderName), 0, 0,
                       std::string("cannot open the folder: ") + std::strerror(lock.error())};
         return failed;
@@ -234,9 +234,9 @@ Recovery finishInterruptedSave(const fs::path& folder) {
     return recoverLocked(folder, lock);
 }
 
-std::optional<FileError> writeFiles(const std::vector<FileContent>& files) {
+Status writeFiles(const std::vector<FileContent>& files) {
     if (files.empty()) {
-        return std::nullopt;
+        return Status::done();
     }
     const fs::path folder = folderOf(files.front().file);
     // The files in the order given, the last content given for a name counting.
@@ -265,8 +265,8 @@ std::optional<FileError> writeFiles(const std::vector<FileContent>& files) {
     if (!lock.ok()) {
         return writeError(nameOf(files.front().file), lock.error());
     }
-    if (Recovery recovery = recoverLocked(folder, lock); recovery.error) {
-        FileError error = *recovery.error;
+    if (Recovery recovery = recoverLocked(folder, lock); recovery.status.failed()) {
+        FileError error = recovery.status.error();
         error.problem = "an earlier save could not be finished: " + error.problem;
         return error;
     }
@@ -298,7 +298,7 @@ std::optional<FileError> writeFiles(const std::vector<FileContent>& files) {
         changed.push_back(Pending{name, &content->text, mode});
     }
     if (changed.empty()) {
-        return std::nullopt;
+        return Status::done();
     }
 
     const fs::path staging = folder / kStagingFolderName;
@@ -349,16 +349,17 @@ std::optional<FileError> writeFiles(const std::vector<FileContent>& files) {
     // leaves nothing the next recovery would change.
     ::unlink((staging / kCommitRecord).c_str());
     ::rmdir(staging.c_str());
-    return std::nullopt;
+    return Status::done();
 }
 
-std::optional<FileError> writeFileAtomically(const fs::path& path, std::string_view content,
-                                             std::string fileName) {
-    std::optional<FileError> error = writeFiles({FileContent{path, std::string(content), true}});
-    if (error) {
-        error->file = std::move(fileName);
+Status writeFileAtomically(const fs::path& path, std::string_view content, std::string fileName) {
+    Status written = writeFiles({FileContent{path, std::string(content), true}});
+    if (written.failed()) {
+        FileError error = written.error();
+        error.file = std::move(fileName);
+        return error;
     }
-    return error;
+    return written;
 }
 
 }  // namespace quillon

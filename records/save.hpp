@@ -42,7 +42,7 @@ struct Recovery {
     enum class Found { Nothing, Finished, Discarded };
     Found found = Found::Nothing;
     int files = 0;  // files renamed into place (Finished) or thrown away (Discarded)
-    std::optional<FileError> error;
+    Status status;  // failed when something was left that could not be finished or removed
 };
 
 // Finishes a save that has its commit record, discards one that has none, and removes what was
@@ -54,6 +54,6 @@ struct Recovery {
 // a folder or anything but an ordinary file in its place, or content that is not storable,
 // refuses the whole save before anything is written. A replacement keeps the permissions of the
 // file it replaces.
-[[nodiscard]] std::optional<FileError> writeFiles(const std::vector<FileContent>& files);
+Status writeFiles(const std::vector<FileContent>& files);
 
 }  // namespace quillon

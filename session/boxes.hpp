@@ -8,6 +8,9 @@
 
 namespace quillon {
 
+// What a settings dialog's title adds while its boxes hold changes not yet saved.
+inline constexpr const char* kNotSavedSuffix = " (not saved)";
+
 struct TextBox {
     std::string text;
     bool enabled = true;

@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Reader = std::function<ReadResult(const fs::path&)>;
+using Reader = std::function<Status(const fs::path&)>;
 
 bool endsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
@@ -160,8 +160,8 @@ CheckReport checkEmployeeFiles(const fs::path& folder, const std::vector<std::st
     toRead.erase(std::unique(toRead.begin(), toRead.end()), toRead.end());
 
     for (const std::string& name : toRead) {
-        if (ReadResult error = (*readerFor(name))(folder / name)) {
-            report.damaged.push_back(*error);
+        if (Status status = (*readerFor(name))(folder / name); status.failed()) {
+            report.damaged.push_back(status.error());
         } else {
             ++report.filesRead;
         }

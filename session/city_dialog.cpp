@@ -60,11 +60,11 @@ void emptyTables(CityDialog& d) {
 
 }  // namespace
 
-void CityDialog::CheckFor() {
+void CityDialog::fillBlankBoxes() {
     fillNewYork(*this, true);
 }
 
-std::optional<BadBox> CityDialog::fillVar(CitySettings& c) const {
+std::optional<BadBox> CityDialog::takeOverBoxes(CitySettings& c) const {
     CitySettings taken = c;
     taken.NoLocalTax = ckNoLocalTax.value;
     // Row by row the six table columns, then row by row the two allowance columns: the first
@@ -76,7 +76,7 @@ std::optional<BadBox> CityDialog::fillVar(CitySettings& c) const {
                 const CityColumn& col = kColumns[k];
                 const std::optional<float> value = strictAmount((this->*col.boxes)[r].text);
                 if (!value) {
-                    return BadBox{std::string(col.name) + "(" + std::to_string(r) + ")"};
+                    return namedBox(col.name, static_cast<int>(r));
                 }
                 (taken.*col.setting)[r] = *value;
             }
@@ -131,6 +131,20 @@ void CityDialog::newYork() {
 
 void CityDialog::clearAll() {
     emptyTables(*this);
+}
+
+TextBox* CityDialog::box(std::string_view control, int row) {
+    for (const CityColumn& col : kColumns) {
+        if (control == col.name) {
+            return row >= 0 && row < 10 ? &(this->*col.boxes)[static_cast<std::size_t>(row)]
+                                        : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+std::string CityDialog::title() const {
+    return unsaved ? caption + kNotSavedSuffix : caption;
 }
 
 }  // namespace quillon

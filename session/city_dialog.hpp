@@ -42,18 +42,22 @@ struct CityDialog {
     using Column = std::array<TextBox, 10>;
 
     std::string caption = kCityDialogCaption;
+    // The boxes were changed since the dialog was loaded or saved.
+    bool unsaved = false;
     Column txtCityMinBS{}, txtCityAmtBS{}, txtCityPerBS{};  // "Table for SINGLE Persons"
     Column txtCityMinBM{}, txtCityAmtBM{}, txtCityPerBM{};  // "Table for MARRIED Persons"
     Column txtCitySgExp{}, txtCityMarExp{};                 // "Withholding Allowance"
     CheckBox ckNoLocalTax{"NO LOCAL TAX"};
 
-    // Every box whose text is empty gets its New York value; other text, a lone space
-    // included, stays.
-    void CheckFor();
-    // The check box and every box into the settings. A box that is not a number refuses the
-    // whole take-over: the first such box (in the order the dialog visits them) is named and no
+    // CheckFor: every box whose text is empty gets its New York value; other text, a lone
+    // space included, stays.
+    void fillBlankBoxes();
+    // fillVar: the check box and every box into the settings. A box that is not a number refuses
+    // the whole take-over: the first such box (in the order the dialog visits them) is named and no
     // setting changes.
-    [[nodiscard]] std::optional<BadBox> fillVar(CitySettings& c) const;
+    [[nodiscard]] std::optional<BadBox> takeOverBoxes(CitySettings& c) const;
+    // "&SAVE" fills the blank boxes before the take-over, always.
+    [[nodiscard]] static bool saveFillsBlankBoxes() { return true; }
     // The boxes from the settings as the city file reading fills them (decimal text), then the
     // NO LOCAL TAX box from NoLocalTax; checking it that way empties the tables again.
     void showSettings(const CitySettings& c);
@@ -67,6 +71,11 @@ struct CityDialog {
     void newYork();
     // "CLEAR ALL": 999999 in the 20 minimum boxes, 0 in the 60 others; the check box stays.
     void clearAll();
+
+    // The box control(row), or nothing when the dialog has none.
+    [[nodiscard]] TextBox* box(std::string_view control, int row);
+    // The window's title: the caption, and " (not saved)" while unsaved.
+    [[nodiscard]] std::string title() const;
 };
 
 }  // namespace quillon

@@ -1,9 +1,10 @@
-// The key filter of the dialogs' number boxes, and how a box whose text got past it without
-// being a number is named when the dialog refuses to take it over.
+// The key filter of the dialogs' number boxes, and how a box is named: by its control and row for
+// the program, in the dialog's own words for the operator.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quillon {
 
@@ -22,11 +23,27 @@ namespace quillon {
     return true;
 }
 
-// A box whose text is not a number, or a number no pay period holds (a billion or more), named
-// as its dialog names it: "txtCityAmtBM(6)", "txtNonPer", "cboDepend2". The dialog changed no
-// setting when it returned one.
+// Where a box is: its control (array) name as the dialog names it and its row (-1 for a single
+// box), plus the words a message and an accessible name use for it:
+//   {"txtStateMinBS", 2, "Table for SINGLE Persons, Minimum Range, line 3"}
+//   {"txtSDIpercent", -1, "State Disability Insurance, % Rate"}
+// A dialog that refuses a box (not a number, or a number no pay period holds) names it so and
+// changes no setting.
 struct BadBox {
-    std::string box;
+    std::string control;
+    int row = -1;
+    std::string words;
+
+    BadBox() = default;
+    // A view names a box by control and row; the words are the dialog's (namedBox).
+    BadBox(std::string controlName, int rowIndex = -1, std::string wordsUsed = {})
+        : control(std::move(controlName)), row(rowIndex), words(std::move(wordsUsed)) {}
+
+    friend bool operator==(const BadBox&, const BadBox&) = default;
 };
+
+// The box control(row) with the words its dialog uses for it; a control the dialogs do not have
+// is named by itself.
+[[nodiscard]] BadBox namedBox(std::string_view control, int row = -1);
 
 }  // namespace quillon

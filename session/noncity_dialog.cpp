@@ -40,11 +40,11 @@ void NonCityDialog::deFault() {
     fillDefaults(*this, false);
 }
 
-void NonCityDialog::ChkFor() {
+void NonCityDialog::fillBlankBoxes() {
     fillDefaults(*this, true);
 }
 
-std::optional<BadBox> NonCityDialog::fillVarib(NonCitySettings& n) const {
+std::optional<BadBox> NonCityDialog::takeOverBoxes(NonCitySettings& n) const {
     NonCitySettings taken = n;
     // Row by row, as the settings are taken over, so the first bad box named is the first
     // the operator finds reading the table line by line.
@@ -52,14 +52,14 @@ std::optional<BadBox> NonCityDialog::fillVarib(NonCitySettings& n) const {
         for (const NonCityColumn& col : kColumns) {
             const std::optional<float> value = strictAmount((this->*col.boxes)[r].text);
             if (!value) {
-                return BadBox{std::string(col.name) + "(" + std::to_string(r) + ")"};
+                return namedBox(col.name, static_cast<int>(r));
             }
             (taken.*col.setting)[r] = *value;
         }
     }
     const std::optional<float> rate = strictAmount(txtNonPer.text);
     if (!rate) {
-        return BadBox{"txtNonPer"};
+        return namedBox("txtNonPer");
     }
     taken.NonPer = *rate;
     n = taken;
@@ -73,6 +73,24 @@ void NonCityDialog::showSettings(const NonCitySettings& n) {
         }
     }
     txtNonPer.text = decimalText(n.NonPer);
+}
+
+}  // namespace quillon
+
+namespace quillon {
+
+TextBox* NonCityDialog::box(std::string_view control, int row) {
+    for (const NonCityColumn& col : kColumns) {
+        if (control == col.name) {
+            return row >= 0 && row < 8 ? &(this->*col.boxes)[static_cast<std::size_t>(row)]
+                                       : nullptr;
+        }
+    }
+    return control == "txtNonPer" && row < 0 ? &txtNonPer : nullptr;
+}
+
+std::string NonCityDialog::title() const {
+    return unsaved ? caption + kNotSavedSuffix : caption;
 }
 
 }  // namespace quillon

@@ -30,19 +30,28 @@ struct NonCityDialog {
     using Column = std::array<TextBox, 8>;
 
     std::string caption = kNonCityDialogCaption;
+    // The boxes were changed since the dialog was loaded or saved ("&CANCEL" keeps the edits).
+    bool unsaved = false;
     Column txtNonMinBi{}, txtNonExpBi{};  // "BIWEEKLY" table: "Minimum Range", "Subtract"
     Column txtNonMinWk{}, txtNonExpWk{};  // "WEEKLY" table
     TextBox txtNonPer;                    // "Multiply by Percentage in Decimal"
 
     // "&DEFAULT": the default values in every box.
     void deFault();
-    // The default value in every box whose text is empty.
-    void ChkFor();
-    // Every box into the settings. A box that is not a number refuses the whole take-over: the
-    // first such box is named and no setting changes.
-    [[nodiscard]] std::optional<BadBox> fillVarib(NonCitySettings& n) const;
+    // ChkFor: the default value in every box whose text is empty.
+    void fillBlankBoxes();
+    // fillVarib: every box into the settings. A box that is not a number refuses the whole
+    // take-over: the first such box is named and no setting changes.
+    [[nodiscard]] std::optional<BadBox> takeOverBoxes(NonCitySettings& n) const;
+    // "&SAVE" fills the blank boxes before the take-over, always.
+    [[nodiscard]] static bool saveFillsBlankBoxes() { return true; }
     // The boxes from the settings, as the non-city file reading fills them (decimal text).
     void showSettings(const NonCitySettings& n);
+
+    // The box control(row) (row -1 for the rate box), or nothing when the dialog has none.
+    [[nodiscard]] TextBox* box(std::string_view control, int row);
+    // The window's title: the caption, and " (not saved)" while unsaved.
+    [[nodiscard]] std::string title() const;
 };
 
 }  // namespace quillon

@@ -59,8 +59,8 @@ Outcome ReadHeading(Session& session) {
         return {};
     }
     CompanyHeading read;
-    if (ReadResult error = readHeadingFile(file, read)) {
-        return failed(corruptedFileMessage(*error));
+    if (Status status = readHeadingFile(file, read); status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
     }
     session.heading = std::move(read);
     return {};
@@ -85,9 +85,8 @@ Outcome headingDialogOK(Session& session) {
     }
     CompanyHeading typed = session.headingDialog.model->typed();
     const FileContent content{headingFile(session), headingFileText(typed)};
-    if (std::optional<FileError> error = writeFiles({content})) {
-        return failed(printMessage("Could not save " + error->file + "." + kCrLf + error->problem +
-                                   kCrLf + "The file on disk is unchanged."));
+    if (Status status = writeFiles({content}); status.failed()) {
+        return failed(writeFailedMessage(status.error()));
     }
     session.heading = std::move(typed);
     session.headingDialog.unload();

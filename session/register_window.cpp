@@ -130,11 +130,6 @@ void takeStoredTotals(RegisterTotals& into, const RegisterTotals& from) {
     into = t;
 }
 
-Message saveFailedMessage(const FileError& error) {
-    return okMessage("Could not save " + error.file + "." + kCrLf + error.problem + kCrLf +
-                     "The file on disk is unchanged.");
-}
-
 }  // namespace
 
 // --- The window ----------------------------------------------------------------------------
@@ -458,8 +453,8 @@ Outcome SaveAnnual(Session& s) {
     w.Update(written);
     written.totals = s.yearRegister.totals;
     const FileContent content = registerFileContent(s.file(w.extension), written, w.usedRows());
-    if (std::optional<FileError> error = writeFiles({content})) {
-        return failed(saveFailedMessage(*error));
+    if (Status status = writeFiles({content}); status.failed()) {
+        return failed(writeFailedMessage(status.error()));
     }
     w.atOpen = written;
     w.savedText = registerFileText(w.toSave(s.yearRegister), w.usedRows());

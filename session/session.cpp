@@ -1,36 +1,26 @@
 // The program's shared state and the workflows over it: start-up, new, open, save, calculate, and
-// the settings dialogs' load sequences and buttons.
+// the main window's events. The settings dialogs' are in settings_dialogs.cpp.
 #include "session/session.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 #include "engine/money.hpp"
 #include "session/key_filter.hpp"
+#include "session/session_helpers.hpp"
 
 namespace quillon {
+
+using detail::append;
+using detail::builtInCity;
+using detail::builtInNonCity;
+using detail::builtInState;
+using detail::copyStateFileFields;
+using detail::failed;
+using detail::kCrLf;
+using detail::okMessage;
+
 namespace {
-
-constexpr const char* kCrLf = "\r\n";
-
-Message okMessage(std::string text) {
-    return Message{MessageKind::Ok, std::move(text), kProgramTitle};
-}
-
-Message writeFailedMessage(const FileError& error) {
-    return okMessage("Could not save " + error.file + "." + kCrLf + error.problem + kCrLf +
-                     "The file on disk is unchanged.");
-}
-
-Outcome failed(Message message) {
-    return Outcome{false, {std::move(message)}};
-}
-
-void append(Outcome& into, const Outcome& from) {
-    into.messages.insert(into.messages.end(), from.messages.begin(), from.messages.end());
-    into.ok = into.ok && from.ok;
-}
 
 // A name an employee's files can carry: no folder separators or characters a file name cannot
 // hold, not only blanks. The empty name is the default files' and is allowed.
@@ -62,40 +52,6 @@ Message entryBoxMessage(std::size_t box, const std::string& text, const char* wh
                    kProgramTitle};
 }
 
-// The built-in values: the New York state and city tables, the non-city defaults.
-StateSettings builtInState() {
-    StateDialog builtIn;
-    builtIn.newYorkButton();
-    StateSettings s;
-    (void)builtIn.fillVari(s);
-    return s;
-}
-
-CitySettings builtInCity() {
-    CityDialog builtIn;
-    builtIn.newYork();
-    CitySettings c;
-    (void)builtIn.fillVar(c);
-    return c;
-}
-
-NonCitySettings builtInNonCity() {
-    NonCityDialog builtIn;
-    builtIn.deFault();
-    NonCitySettings n;
-    (void)builtIn.fillVarib(n);
-    return n;
-}
-
-// The five employee fields the state file keeps.
-void copyStateFileFields(const Profile& from, Profile& to) {
-    to.SSMediExempt = from.SSMediExempt;
-    to.StateExemptions = from.StateExemptions;
-    to.StateStatus = from.StateStatus;
-    to.FedExempt = from.FedExempt;
-    to.FedAddWithhold = from.FedAddWithhold;
-}
-
 // Every result of the period within what a pay period can hold.
 bool payWithinLimit(const PayResult& r) {
     for (float value : {r.GrossPay, r.TaxableWage, r.FedTax, r.SocSecTax, r.MediTax, r.StateTax,
@@ -120,6 +76,11 @@ Message corruptedFileMessage(const FileError& error) {
                      error.file + kCrLf + "and delete it." + kCrLf + error.describe());
 }
 
+Message writeFailedMessage(const FileError& error) {
+    return okMessage("Could not save " + error.file + "." + kCrLf + error.problem + kCrLf +
+                     "The file on disk is unchanged.");
+}
+
 Message checkYourNumbersMessage() {
     return okMessage(std::string("Check your numbers") + kCrLf + "No blanks" + kCrLf +
                      "Only numbers");
@@ -134,73 +95,16 @@ Message federalTableMissingMessage() {
                    kProgramTitle};
 }
 
-std::string describeBox(const std::string& box) {
-    struct Named {
-        std::string_view control;
-        std::string_view words;
-        std::string_view row;  // how the row is counted, "" for a single box
-    };
-    static constexpr Named kNames[] = {
-        {"txtStateMinBS", "Table for SINGLE Persons, Minimum Range", "line"},
-        {"txtStateAmtBS", "Table for SINGLE Persons, Amount to Withhold", "line"},
-        {"txtStatePerBS", "Table for SINGLE Persons, Multiply by Percentage in Decimal", "line"},
-        {"txtStateMinBM", "Table for MARRIED Persons, Minimum Range", "line"},
-        {"txtStateAmtBM", "Table for MARRIED Persons, Amount to Withhold", "line"},
-        {"txtStatePerBM", "Table for MARRIED Persons, Multiply by Percentage in Decimal", "line"},
-        {"txtStateSgExp", "Withholding Allowance, SINGLE", "exemptions"},
-        {"txtStateMarExp", "Withholding Allowance, MARRIED", "exemptions"},
-        {"txtCityMinBS", "Table for SINGLE Persons, Minimum Range", "line"},
-        {"txtCityAmtBS", "Table for SINGLE Persons, Amount to Withhold", "line"},
-        {"txtCityPerBS", "Table for SINGLE Persons, Multiply by Percentage in Decimal", "line"},
-        {"txtCityMinBM", "Table for MARRIED Persons, Minimum Range", "line"},
-        {"txtCityAmtBM", "Table for MARRIED Persons, Amount to Withhold", "line"},
-        {"txtCityPerBM", "Table for MARRIED Persons, Multiply by Percentage in Decimal", "line"},
-        {"txtCitySgExp", "Withholding Allowance, SINGLE", "exemptions"},
-        {"txtCityMarExp", "Withholding Allowance, MARRIED", "exemptions"},
-        {"txtNonMinBi", "BIWEEKLY NON Resident Table, Minimum Range", "line"},
-        {"txtNonExpBi", "BIWEEKLY NON Resident Table, Subtract", "line"},
-        {"txtNonMinWk", "WEEKLY NON Resident Table, Minimum Range", "line"},
-        {"txtNonExpWk", "WEEKLY NON Resident Table, Subtract", "line"},
-        {"txtNonPer", "Multiply by Percentage in Decimal", ""},
-        {"txtSDIpercent", "State Disability Insurance, % Rate", ""},
-        {"txtSDIwageBase", "State Disability Insurance, Wage Base / Flat Rate", ""},
-        {"txtSUIpercent", "State UnEmployment Insurance, % Rate", ""},
-        {"txtSUIwageBase", "State UnEmployment Insurance, Wage Base / Flat Rate", ""},
-        {"txtStateAdj", "Adjustment", ""},
-        {"txtCalAllow", "California Exempt Allowance", ""},
-        {"txtHourRate", "Hourly Rate 1", ""},
-        {"txtHourRate2", "Hourly Rate 2", ""},
-        {"txtTipsRate", "Tips Rate", ""},
-        {"cboDepend2", "STATE & CITY STATUS, Exemptions", ""},
-        {"txtFedAddL", "Additional Federal Withholdings", ""},
-        {"txtMuni", "CrUnion", ""},
-        {"txtBond", "Bond", ""},
-        {"txtDues", "Dues", ""},
-        {"txtPension", "Pension %", ""},
-        {"txtMisc", "Health Ins", ""},
-        {"txtKplan", "K Plan", ""},
-        {"txtCafe", "Cafeteria Plan", ""},
-    };
-    const std::size_t paren = box.find('(');
-    const std::string control = box.substr(0, paren);
-    for (const Named& n : kNames) {
-        if (n.control != control) {
-            continue;
-        }
-        std::string words(n.words);
-        if (paren != std::string::npos && !n.row.empty()) {
-            const int row = std::atoi(box.c_str() + paren + 1);
-            words += n.row == "line" ? ", line " + std::to_string(row + 1)
-                                     : ", " + std::to_string(row) + " exemptions";
-        }
-        return words;
-    }
-    return box;
+Message nonNumericMessage(const BadBox& box) {
+    return okMessage(std::string(kNonNumericMessage) + kCrLf + "Correct the box: " + box.words +
+                     "." + kCrLf + "Nothing was saved.");
 }
 
-Message nonNumericMessage(const std::string& box) {
-    return okMessage(std::string(kNonNumericMessage) + kCrLf +
-                     "Correct the box: " + describeBox(box) + "." + kCrLf + "Nothing was saved.");
+Message refusedKeyMessage(const BadBox& box, const std::string& text) {
+    return Message{MessageKind::Exclamation,
+                   "The box \"" + box.words + "\" takes only the characters 0123456789, blank, " +
+                       "minus and point, not " + quotedExcerpt(text) + ".",
+                   kProgramTitle};
 }
 
 Session::Session(std::filesystem::path workingFolder, std::filesystem::path installedData)
@@ -225,25 +129,25 @@ PayFrequency Session::frequency() const {
 // --- Saving ---------------------------------------------------------------------------------
 
 Outcome Session::saveFiles(const std::vector<FileContent>& files) const {
-    if (std::optional<FileError> error = writeFiles(files)) {
-        return failed(writeFailedMessage(*error));
+    if (Status status = writeFiles(files); status.failed()) {
+        return failed(writeFailedMessage(status.error()));
     }
     return {};
 }
 
 Outcome Session::finishInterruptedSave() const {
     Recovery recovery = quillon::finishInterruptedSave(folder);
-    if (recovery.error) {
+    if (recovery.status.failed()) {
         return failed(okMessage("An interrupted save could not be finished." + std::string(kCrLf) +
-                                recovery.error->describe()));
+                                recovery.status.error().describe()));
     }
     return {};
 }
 
-std::optional<Message> Session::prepareProfileForSave() {
+Outcome Session::prepareProfileForSave() {
     if (taxInfo.loaded()) {
         if (auto bad = taxInfo.model->takeOverForSave(profile)) {
-            return nonNumericMessage(bad->box);
+            return Outcome{false, {nonNumericMessage(*bad)}, *bad};
         }
     }
     const int rows = profile.PayWeekly ? kWeeklyRows : kBiWeeklyRows;
@@ -259,7 +163,7 @@ std::optional<Message> Session::prepareProfileForSave() {
     if (profile.KplanPercent == 0 && profile.KplanFixed == 0) {
         profile.KplanPercent = 1;
     }
-    return std::nullopt;
+    return {};
 }
 
 void Session::afterProfileSaved() {
@@ -306,21 +210,21 @@ Outcome Session::defaultState(StateSettings& s, Profile& fields) const {
     read.SSMediExempt = 0;
     auto defaultFile = [&](std::string_view ext) { return employeeFile(folder, "", ext); };
     if (fileExists(defaultFile(".sta"))) {
-        if (ReadResult error = readStateFile(defaultFile(".sta"), settings, read)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readStateFile(defaultFile(".sta"), settings, read); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     // The state switches kept in the default profile files; the default employee's own
     // profile fields are not taken over.
     Profile scratch;
     if (fileExists(defaultFile(".use"))) {
-        if (ReadResult error = readUseFile(defaultFile(".use"), scratch, settings)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readUseFile(defaultFile(".use"), scratch, settings); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     if (fileExists(defaultFile(".and"))) {
-        if (ReadResult error = readAndFile(defaultFile(".and"), scratch, settings)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readAndFile(defaultFile(".and"), scratch, settings); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     s = settings;
@@ -332,8 +236,8 @@ Outcome Session::defaultCity(CitySettings& c) const {
     CitySettings settings = builtInCity();
     const std::filesystem::path path = employeeFile(folder, "", ".cti");
     if (fileExists(path)) {
-        if (ReadResult error = readCityFile(path, settings)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readCityFile(path, settings); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     c = settings;
@@ -344,8 +248,8 @@ Outcome Session::defaultNonCity(NonCitySettings& n) const {
     NonCitySettings settings = builtInNonCity();
     const std::filesystem::path path = employeeFile(folder, "", ".nci");
     if (fileExists(path)) {
-        if (ReadResult error = readNonCityFile(path, settings)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readNonCityFile(path, settings); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     n = settings;
@@ -386,8 +290,8 @@ Outcome Session::LoadFederalTable() {
     // Read whole or not at all: a half-read table would give a wrong federal tax without
     // anyone noticing.
     FederalTable read;
-    if (ReadResult error = readFederalTable(path, read)) {
-        return failed(corruptedFileMessage(*error));
+    if (Status status = readFederalTable(path, read); status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
     }
     federal = read;
     main.lbTableVersion.caption = federal.FedTableVersion;
@@ -401,29 +305,25 @@ Outcome Session::LoadFederalTable() {
 Outcome Session::LoadProfile() {
     Profile p = profile;
     StateSettings s = state;
-    auto read = [&](std::string_view ext, auto&& reader) -> std::optional<FileError> {
-        if (!ProfileFileExists(ext)) {
-            return std::nullopt;
-        }
-        return reader(file(ext));
+    auto read = [&](std::string_view ext, auto&& reader) -> Status {
+        return ProfileFileExists(ext) ? reader(file(ext)) : Status::done();
     };
-    std::optional<FileError> error =
-        read(".use", [&](const auto& path) { return readUseFile(path, p, s); });
-    if (!error) {
-        error = read(".and", [&](const auto& path) { return readAndFile(path, p, s); });
+    Status status = read(".use", [&](const auto& path) { return readUseFile(path, p, s); });
+    if (status.ok()) {
+        status = read(".and", [&](const auto& path) { return readAndFile(path, p, s); });
     }
-    if (!error) {
-        error = read(".cfe", [&](const auto& path) { return readCfeFile(path, p); });
+    if (status.ok()) {
+        status = read(".cfe", [&](const auto& path) { return readCfeFile(path, p); });
     }
-    if (!error) {
+    if (status.ok()) {
         if (p.PayWeekly && ProfileFileExists(".ovw")) {
-            error = readOvertimeFile(file(".ovw"), p, kWeeklyRows);
+            status = readOvertimeFile(file(".ovw"), p, kWeeklyRows);
         } else if (ProfileFileExists(".ovb")) {
-            error = readOvertimeFile(file(".ovb"), p, kBiWeeklyRows);
+            status = readOvertimeFile(file(".ovb"), p, kBiWeeklyRows);
         }
     }
-    if (error) {
-        return failed(corruptedFileMessage(*error));
+    if (status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
     }
     profile = p;
     state = s;
@@ -436,8 +336,8 @@ Outcome Session::LoadProfile() {
 }
 
 Outcome Session::SaveOT() {
-    if (std::optional<Message> refused = prepareProfileForSave()) {
-        return failed(*refused);
+    if (Outcome refused = prepareProfileForSave(); !refused.ok) {
+        return refused;
     }
     Outcome outcome = saveFiles(profileContents(UserFile));
     afterProfileSaved();
@@ -451,8 +351,8 @@ Outcome Session::LoadAnnual() {
     const std::string ext = profile.PayWeekly ? ".yrw" : ".yrb";
     Register read;
     if (ProfileFileExists(ext)) {
-        if (ReadResult error = readRegisterFile(file(ext), read, rows)) {
-            return failed(corruptedFileMessage(*error));
+        if (Status status = readRegisterFile(file(ext), read, rows); status.failed()) {
+            return failed(corruptedFileMessage(status.error()));
         }
     }
     RegisterTotals sums = AddAnnual(read.rows, rows);
@@ -465,380 +365,6 @@ Outcome Session::LoadAnnual() {
 
 Outcome Session::SaveVac() {
     return saveFiles({vacationFileContent(file(".hol"), vacation)});
-}
-
-// --- State tax dialog -------------------------------------------------------------------------
-
-PresetContext Session::presetContext() const {
-    PresetContext ctx;
-    ctx.frequency = frequency();
-    ctx.StateStatus = taxInfo.loaded() ? taxInfo.model->cboStatus2.text : profile.StateStatus;
-    ctx.StateExemptions = profile.StateExemptions;
-    ctx.settings = state;
-    StateFormulaInput formula =
-        stateFormulaInput(results, payEmployee(), state, StateExpAmt, yearRegister.totals.TotSS,
-                          yearRegister.totals.TotMedi);
-    formula.StateStatus = ctx.StateStatus;  // as the User Info box shows it
-    ctx.formula = formula;
-    return ctx;
-}
-
-void Session::applyPresetEffects(const StateDialog& dialog, const PresetEffects& effects) {
-    main.ckLouisPrior.visible = dialog.louisPriorVisible;
-    if (effects.StateTax) {
-        results.StateTax = static_cast<float>(*effects.StateTax);
-    }
-    if (effects.userInfoFromSettings && taxInfo.loaded()) {
-        taxInfo.model->showStateFields(profile);
-    }
-}
-
-// The state file into the settings and the five employee fields, whole or not at all. Without
-// the file, the load sequence starts from the defaults; "Get Default" changes nothing.
-Outcome Session::readStateFileInto(StateDialog& dialog, const std::filesystem::path& path,
-                                   WhenMissing missing) {
-    StateSettings read = state;
-    Profile fields = profile;
-    const bool there = fileExists(path);
-    if (there) {
-        if (ReadResult error = readStateFile(path, read, fields)) {
-            return failed(corruptedFileMessage(*error));
-        }
-    } else if (missing == WhenMissing::StartFromDefaults) {
-        if (Outcome defaults = defaultState(read, fields); !defaults.ok) {
-            return defaults;
-        }
-    }
-    if (there || missing == WhenMissing::StartFromDefaults) {
-        state = read;
-        copyStateFileFields(fields, profile);
-        dialog.showSettings(state);
-    }
-    dialog.showSwitches(state);
-    if (taxInfo.loaded()) {
-        taxInfo.model->showStateFields(profile);
-    }
-    return {};
-}
-
-// A settings file that cannot be read ends the load sequence: the operator is told which file,
-// and nothing is taken over from half-filled boxes.
-Outcome Session::stateLoadSequence(StateDialog& dialog) {
-    Outcome outcome = readStateFileInto(dialog, file(".sta"), WhenMissing::StartFromDefaults);
-    if (!outcome.ok) {
-        return outcome;
-    }
-    append(outcome, LoadProfile());
-    if (!outcome.ok) {
-        return outcome;
-    }
-    if (dialog.loadNeedsCheckFor()) {
-        dialog.CheckFor();
-    }
-    applyPresetEffects(dialog, dialog.applyCheckedPresets(presetContext()));
-    if (auto bad = dialog.fillVari(state)) {
-        outcome.ok = false;
-        outcome.messages.push_back(nonNumericMessage(bad->box));
-    }
-    dialog.showUseBaseLabels();
-    return outcome;
-}
-
-Outcome Session::loadStateDialog() {
-    if (stateDialog.loaded()) {
-        return {};
-    }
-    stateDialog.model.emplace();
-    Outcome outcome = stateLoadSequence(*stateDialog.model);
-    if (!outcome.ok) {
-        stateDialog.unload();
-    }
-    return outcome;
-}
-
-Outcome Session::showStateDialog() {
-    Outcome outcome = loadStateDialog();
-    if (!stateDialog.loaded()) {
-        return outcome;
-    }
-    stateDialog.shown = true;
-    applyPresetEffects(*stateDialog.model, stateDialog.model->afterShown(presetContext()));
-    return outcome;
-}
-
-Outcome Session::stateDialogSave() {
-    if (!stateDialog.loaded()) {
-        return {};  // the dialog is not open: nothing to take over
-    }
-    StateDialog& dialog = *stateDialog.model;
-    if (dialog.saveNeedsCheckFor()) {
-        dialog.CheckFor();
-    }
-    if (auto bad = dialog.fillVari(state)) {
-        return failed(nonNumericMessage(bad->box));
-    }
-    if (std::optional<Message> refused = prepareProfileForSave()) {
-        return failed(*refused);
-    }
-    // The state file and the profile files, which keep the rest of the state switches.
-    std::vector<FileContent> files = {stateFileContent(file(".sta"), state, profile)};
-    for (FileContent& content : profileContents(UserFile)) {
-        files.push_back(std::move(content));
-    }
-    Outcome outcome = saveFiles(files);
-    afterProfileSaved();
-    if (outcome.ok) {
-        stateDialog.unload();
-    }
-    return outcome;
-}
-
-void Session::stateDialogCancel() {
-    stateDialog.unload();
-}
-
-Outcome Session::stateDialogMakeDefault() {
-    if (!stateDialog.loaded()) {
-        return {};  // the dialog is not open: nothing to take over
-    }
-    if (auto bad = stateDialog.model->fillVari(state)) {
-        return failed(nonNumericMessage(bad->box));
-    }
-    if (std::optional<Message> refused = prepareProfileForSave()) {
-        return failed(*refused);
-    }
-    // The employee's state and profile files, and every file once more under the empty name,
-    // in one transaction.
-    std::vector<FileContent> files = {stateFileContent(file(".sta"), state, profile)};
-    for (FileContent& content : profileContents(UserFile)) {
-        files.push_back(std::move(content));
-    }
-    for (FileContent& content : employeeContents("")) {
-        files.push_back(std::move(content));
-    }
-    Outcome outcome = saveFiles(files);
-    afterProfileSaved();
-    stateDialog.unload();
-    cityDialog.unload();
-    nonCityDialog.unload();
-    taxInfo.unload();
-    return outcome;
-}
-
-Outcome Session::stateDialogGetDefault() {
-    return ReadDefaultStateFile();
-}
-
-Outcome Session::ReadStateFile() {
-    if (!stateDialog.loaded()) {
-        return loadStateDialog();
-    }
-    return readStateFileInto(*stateDialog.model, file(".sta"), WhenMissing::StartFromDefaults);
-}
-
-Outcome Session::ReadDefaultStateFile() {
-    if (!stateDialog.loaded()) {
-        Outcome outcome = loadStateDialog();
-        if (!outcome.ok) {
-            return outcome;
-        }
-    }
-    return readStateFileInto(*stateDialog.model, employeeFile(folder, "", ".sta"),
-                             WhenMissing::ChangeNothing);
-}
-
-Outcome Session::WriteStateFile() {
-    return saveFiles({stateFileContent(file(".sta"), state, profile)});
-}
-
-// --- City dialog ----------------------------------------------------------------------------
-
-Outcome Session::cityLoadSequence(CityDialog& dialog) {
-    CitySettings read = city;
-    if (ProfileFileExists(".cti")) {
-        if (ReadResult error = readCityFile(file(".cti"), read)) {
-            return failed(corruptedFileMessage(*error));
-        }
-    } else if (Outcome defaults = defaultCity(read); !defaults.ok) {
-        return defaults;
-    }
-    city = read;
-    dialog.showSettings(city);
-    dialog.CheckFor();
-    if (auto bad = dialog.fillVar(city)) {
-        return failed(nonNumericMessage(bad->box));
-    }
-    return {};
-}
-
-Outcome Session::loadCityDialog() {
-    if (cityDialog.loaded()) {
-        return {};
-    }
-    cityDialog.model.emplace();
-    Outcome outcome = cityLoadSequence(*cityDialog.model);
-    if (!outcome.ok) {
-        cityDialog.unload();
-    }
-    return outcome;
-}
-
-Outcome Session::cityDialogSave() {
-    if (!cityDialog.loaded()) {
-        return {};  // the dialog is not open: nothing to take over
-    }
-    CityDialog& dialog = *cityDialog.model;
-    dialog.CheckFor();
-    if (auto bad = dialog.fillVar(city)) {
-        return failed(nonNumericMessage(bad->box));
-    }
-    Outcome outcome = WriteCityFile();
-    if (outcome.ok) {
-        cityDialog.unload();
-    }
-    return outcome;
-}
-
-void Session::cityDialogCancel() {
-    cityDialog.unload();
-}
-
-Outcome Session::ReadCityFile() {
-    if (!cityDialog.loaded()) {
-        return loadCityDialog();
-    }
-    if (!ProfileFileExists(".cti")) {
-        return {};
-    }
-    CitySettings read = city;
-    if (ReadResult error = readCityFile(file(".cti"), read)) {
-        return failed(corruptedFileMessage(*error));
-    }
-    city = read;
-    cityDialog.model->showSettings(city);
-    return {};
-}
-
-Outcome Session::WriteCityFile() {
-    return saveFiles({cityFileContent(file(".cti"), city)});
-}
-
-// --- Non-city dialog ------------------------------------------------------------------------
-
-Outcome Session::nonCityLoadSequence(NonCityDialog& dialog) {
-    NonCitySettings read = nonCity;
-    if (ProfileFileExists(".nci")) {
-        if (ReadResult error = readNonCityFile(file(".nci"), read)) {
-            return failed(corruptedFileMessage(*error));
-        }
-    } else if (Outcome defaults = defaultNonCity(read); !defaults.ok) {
-        return defaults;
-    }
-    nonCity = read;
-    dialog.showSettings(nonCity);
-    dialog.ChkFor();
-    if (auto bad = dialog.fillVarib(nonCity)) {
-        return failed(nonNumericMessage(bad->box));
-    }
-    return {};
-}
-
-Outcome Session::loadNonCityDialog() {
-    if (nonCityDialog.loaded()) {
-        return {};
-    }
-    nonCityDialog.model.emplace();
-    Outcome outcome = nonCityLoadSequence(*nonCityDialog.model);
-    if (!outcome.ok) {
-        nonCityDialog.unload();
-    }
-    return outcome;
-}
-
-Outcome Session::nonCityDialogSave() {
-    if (!nonCityDialog.loaded()) {
-        return {};  // the dialog is not open: nothing to take over
-    }
-    NonCityDialog& dialog = *nonCityDialog.model;
-    dialog.ChkFor();
-    if (auto bad = dialog.fillVarib(nonCity)) {
-        return failed(nonNumericMessage(bad->box));
-    }
-    Outcome outcome = WriteNonCityFile();
-    if (outcome.ok) {
-        nonCityDialog.unload();
-    }
-    return outcome;
-}
-
-void Session::nonCityDialogCancel() {
-    nonCityDialog.shown = false;
-}
-
-Outcome Session::ReadNonCityFile() {
-    if (!ProfileFileExists(".nci")) {
-        return {};
-    }
-    if (!nonCityDialog.loaded()) {
-        return loadNonCityDialog();
-    }
-    NonCitySettings read = nonCity;
-    if (ReadResult error = readNonCityFile(file(".nci"), read)) {
-        return failed(corruptedFileMessage(*error));
-    }
-    nonCity = read;
-    nonCityDialog.model->showSettings(nonCity);
-    return {};
-}
-
-Outcome Session::WriteNonCityFile() {
-    return saveFiles({nonCityFileContent(file(".nci"), nonCity)});
-}
-
-// --- Tax information dialog -----------------------------------------------------------------
-
-void Session::showTaxInfoItems(const TaxInfoMainItems& items) {
-    for (std::size_t i = 0; i < items.deductionCaptions.size(); ++i) {
-        main.lbTaxTag[5 + i].caption = items.deductionCaptions[i];
-    }
-    main.lbTableNotice.caption = items.tableNotice;
-}
-
-// The load sequence takes the profile over into the dialog and back; it writes nothing (the
-// profile files are written by the saves, with what was read or typed).
-Outcome Session::loadTaxInfo() {
-    if (taxInfo.loaded()) {
-        return {};
-    }
-    taxInfo.model.emplace();
-    taxInfo.model->prepareLoad(profile);
-    auto taken = taxInfo.model->fillVar_(profile);
-    if (auto* bad = std::get_if<BadBox>(&taken)) {
-        return failed(nonNumericMessage(bad->box));
-    }
-    showTaxInfoItems(std::get<TaxInfoMainItems>(taken));
-    return {};
-}
-
-Outcome Session::taxInfoSave() {
-    if (!taxInfo.loaded()) {
-        return {};  // the dialog is not open: nothing to take over
-    }
-    auto taken = taxInfo.model->fillVar_(profile);
-    if (auto* bad = std::get_if<BadBox>(&taken)) {
-        return failed(nonNumericMessage(bad->box));
-    }
-    showTaxInfoItems(std::get<TaxInfoMainItems>(taken));
-    // The profile files and every other file of the employee, in one save.
-    Outcome outcome = saveAction(UserFile);
-    if (outcome.ok) {
-        taxInfo.unload();
-    }
-    return outcome;
-}
-
-void Session::taxInfoClose() {
-    taxInfo.unload();
 }
 
 // --- Main window and workflows -------------------------------------------------------------
@@ -973,9 +499,9 @@ Outcome Session::openInPlace(const std::string& name) {
     }
     if (ProfileFileExists(".hol")) {
         VacationRecord read;
-        if (ReadResult error = readVacationFile(file(".hol"), read)) {
+        if (Status status = readVacationFile(file(".hol"), read); status.failed()) {
             outcome.ok = false;
-            outcome.messages.push_back(corruptedFileMessage(*error));
+            outcome.messages.push_back(corruptedFileMessage(status.error()));
             return outcome;
         }
         vacation = read;
@@ -996,8 +522,8 @@ Outcome Session::saveAction(const std::string& name) {
     if (!usableEmployeeName(name)) {
         return failed(unusableNameMessage(name));
     }
-    if (std::optional<Message> refused = prepareProfileForSave()) {
-        return failed(*refused);
+    if (Outcome refused = prepareProfileForSave(); !refused.ok) {
+        return refused;
     }
     Outcome outcome = saveFiles(employeeContents(name));
     afterProfileSaved();
@@ -1029,6 +555,22 @@ Outcome Session::typeIntoEntryBox(std::size_t box, const std::string& text) {
             box, text, "but takes only the characters 0123456789, blank, minus and point."));
     }
     main.txtAmount[box].text = text;
+    return {};
+}
+
+Outcome Session::selectOvertimeTimes(bool oneX) {
+    main.opt1x.value = oneX;
+    main.opt2x.value = !oneX;
+    return {};
+}
+
+Outcome Session::louisianaPriorChanged(bool checked) {
+    main.ckLouisPrior.value = checked ? 1 : 0;
+    return {};
+}
+
+Outcome Session::clearPeriod() {
+    Clear_All();
     return {};
 }
 
@@ -1111,25 +653,7 @@ Outcome Session::calculateInPlace() {
     }
     StateDialog& live = scratchState ? *scratchState : *stateDialog.model;
 
-    PayInput in;
-    for (std::size_t i = 0; i < in.txtAmount.size(); ++i) {
-        in.txtAmount[i] = main.txtAmount[i].text;
-    }
-    in.opt1x = main.opt1x.value;
-    in.louisianaPrior = main.ckLouisPrior.value != 0;
-    in.employee = payEmployee();
-    in.federal = federal;
-    in.state = state;
-    live.liveSwitches(in.state);
-    in.txtStateAdj = live.txtStateAdj.text;
-    in.txtCalAllow = live.txtCalAllow.text;
-    in.city = city;
-    in.nonCity = nonCity;
-    in.TotGross = yearRegister.totals.TotGross;
-    in.TotSS = yearRegister.totals.TotSS;
-    in.TotMedi = yearRegister.totals.TotMedi;
-    in.carry = PayCarryOver{FedAllowAmt, StateExpAmt, CityExpAmt};
-
+    const PayInput in = payInput(live);
     PayOutcome calculated = Calcu_late(in);
     if (const auto* bad = std::get_if<EntryBoxError>(&calculated)) {
         outcome.ok = false;
@@ -1165,6 +689,31 @@ Outcome Session::calculateInPlace() {
     // The federal table is in memory only while a calculation runs.
     federal = FederalTable{};
     return outcome;
+}
+
+// Everything the calculation reads: the entry boxes and options of the main window, the
+// employee, the tables and settings, the switches and amounts the state tax dialog holds live,
+// the year's totals and what the last calculation carried over.
+PayInput Session::payInput(const StateDialog& live) const {
+    PayInput in;
+    for (std::size_t i = 0; i < in.txtAmount.size(); ++i) {
+        in.txtAmount[i] = main.txtAmount[i].text;
+    }
+    in.opt1x = main.opt1x.value;
+    in.louisianaPrior = main.ckLouisPrior.value != 0;
+    in.employee = payEmployee();
+    in.federal = federal;
+    in.state = state;
+    live.liveSwitches(in.state);
+    in.txtStateAdj = live.txtStateAdj.text;
+    in.txtCalAllow = live.txtCalAllow.text;
+    in.city = city;
+    in.nonCity = nonCity;
+    in.TotGross = yearRegister.totals.TotGross;
+    in.TotSS = yearRegister.totals.TotSS;
+    in.TotMedi = yearRegister.totals.TotMedi;
+    in.carry = PayCarryOver{FedAllowAmt, StateExpAmt, CityExpAmt};
+    return in;
 }
 
 PayEmployee Session::payEmployee() const {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/pay.hpp"
@@ -17,6 +18,7 @@
 #include "session/check_writer.hpp"
 #include "session/city_dialog.hpp"
 #include "session/heading_dialog.hpp"
+#include "session/key_filter.hpp"
 #include "session/main_window.hpp"
 #include "session/noncity_dialog.hpp"
 #include "session/print_offset_dialog.hpp"
@@ -39,11 +41,20 @@ struct DialogSlot {
     }
 };
 
-// The outcome of an operation: the messages to show, in order, and whether it did its work.
+// The outcome of an operation: the messages to show, in order, whether it did its work, and the
+// box that refused it, where the view puts the focus.
 struct Outcome {
     bool ok = true;
     Messages messages;
+    std::optional<BadBox> badBox;
+
+    Outcome() = default;
+    Outcome(bool done, Messages shown, std::optional<BadBox> refusedBy = std::nullopt)
+        : ok(done), messages(std::move(shown)), badBox(std::move(refusedBy)) {}
 };
+
+// The two "Use Base" boxes of the state tax dialog.
+enum class UseBase { Sdi, Sui };
 
 inline constexpr const char* kProgramTitle = "Quillon 2016";
 
@@ -104,6 +115,12 @@ class Session {
     // a text with any other character is refused whole, naming the box, and the box keeps
     // its text.
     Outcome typeIntoEntryBox(std::size_t box, const std::string& text);
+    // The option buttons "(1X)" (true) and "(2X)" (false) of the overtime.
+    Outcome selectOvertimeTimes(bool oneX);
+    // The "Louisiana- Prior to July 1" box checked or cleared.
+    Outcome louisianaPriorChanged(bool checked);
+    // File > "&Clear" and the "Clear" button.
+    Outcome clearPeriod();
     // File > Clear.
     void Clear_All();
 
@@ -117,33 +134,74 @@ class Session {
     Outcome SaveVac();
     [[nodiscard]] int registerRows() const;
 
-    // --- The state tax dialog -----------------------------------------------------------------
-    Outcome loadStateDialog();
-    Outcome showStateDialog();
+    // --- The settings dialogs (session/settings_dialogs.cpp) ----------------------------------
+    // Each operation is one event of a dialog and does all it does: the boxes and flags of the
+    // model, the presets' effects on the state tax, the "User Info" boxes and the main window's
+    // "Louisiana- Prior to July 1" box, the files, the messages. A view calls it and redraws
+    // from the models; the model's slot tells whether the dialog is shown. An operation on a
+    // dialog that is not loaded does nothing.
+    //
+    // Typing into a box (named by control and row; its words are not read): a text with a
+    // character the key filter refuses is refused whole with a message naming the box, which
+    // keeps its text. A box whose text is not a number makes "SAVE" and "Make Default" fail
+    // with "You have entered a NON numerial." and the box's words, badBox set, the dialog
+    // still shown, nothing stored or written.
+
+    // The state tax dialog ("S&tate Tax"), modeless.
+    Outcome showStateDialog();  // loads when needed, shows, and runs the checked presets again
+    Outcome stateDialogType(const BadBox& box, const std::string& text);
+    Outcome stateDialogPressSpecialState(SpecialState which);
+    Outcome stateDialogSpouseWorks(bool checked);
+    Outcome stateDialogNoStateTax(bool checked);
+    Outcome stateDialogRoundState(bool checked);
+    Outcome stateDialogUseBase(UseBase which, bool checked);
+    Outcome stateDialogNewYork();      // "New York"
+    Outcome stateDialogClearAll();     // "CLEAR ALL"
     Outcome stateDialogSave();         // "SAVE"
-    void stateDialogCancel();          // "CANCEL"
+    Outcome stateDialogCancel();       // "CANCEL": unloads, nothing taken over or written
     Outcome stateDialogMakeDefault();  // "Make Default"
     Outcome stateDialogGetDefault();   // "Get Default"
+
+    // The city dialog ("C&ity Tax"), modeless.
+    Outcome showCityDialog();
+    Outcome cityDialogType(const BadBox& box, const std::string& text);
+    Outcome cityDialogNoLocalTax(bool checked);
+    Outcome cityDialogNewYork();   // "&New York"
+    Outcome cityDialogClearAll();  // "CLEAR ALL"
+    Outcome cityDialogSave();      // "&SAVE"
+    Outcome cityDialogCancel();    // "&CANCEL": unloads, nothing taken over or written
+
+    // The non-city dialog ("Non City Tax"), modeless.
+    Outcome showNonCityDialog();
+    Outcome nonCityDialogType(const BadBox& box, const std::string& text);
+    Outcome nonCityDialogDefault();  // "&DEFAULT"
+    Outcome nonCityDialogSave();     // "&SAVE"
+    Outcome nonCityDialogCancel();   // "&CANCEL": hides; the edits stay for the next showing
+
+    // The employee tax information dialog ("&User Info"), modal. The view edits the model's
+    // boxes and hands them over with "Save".
+    Outcome showTaxInfo();                      // loads when needed, shows
+    Outcome taxInfoKplanFixed(bool checked);    // "$": checking it clears "%"
+    Outcome taxInfoKplanPercent(bool checked);  // "%": checking it clears "$"
+    Outcome taxInfoFrequency(bool weekly);      // "Weekly" or "Bi-Weekly" selected
+    Outcome taxInfoSave();                      // "Save": the boxes over, every file saved
+    Outcome taxInfoClose();                     // "Close": unloads, nothing taken over
+
+    // Loading a dialog unseen, as the calculation and opening an employee do: the load
+    // sequence, nothing shown.
+    Outcome loadStateDialog();
+    Outcome loadCityDialog();
+    Outcome loadNonCityDialog();
+    Outcome loadTaxInfo();
+
+    // The settings files of the open employee.
     Outcome ReadStateFile();
     Outcome ReadDefaultStateFile();
     Outcome WriteStateFile();
-
-    // --- The city, non-city and tax information dialogs ---------------------------------------
-    Outcome loadCityDialog();
-    Outcome cityDialogSave();
-    void cityDialogCancel();
     Outcome ReadCityFile();
     Outcome WriteCityFile();
-
-    Outcome loadNonCityDialog();
-    Outcome nonCityDialogSave();
-    void nonCityDialogCancel();  // hides; the edits stay in the boxes
     Outcome ReadNonCityFile();
     Outcome WriteNonCityFile();
-
-    Outcome loadTaxInfo();
-    Outcome taxInfoSave();
-    void taxInfoClose();
 
     // Today's date as the week-ending box shows it, from start-up on.
     std::string today;
@@ -165,7 +223,7 @@ class Session {
     Outcome defaultNonCity(NonCitySettings& n) const;
     // The profile files' take-over before a save (the tax information dialog's rates, the
     // frequency and K plan repairs), and the K plan flags made exclusive after it.
-    [[nodiscard]] std::optional<Message> prepareProfileForSave();
+    [[nodiscard]] Outcome prepareProfileForSave();
     void afterProfileSaved();
     // The contents of the profile files, and of every file of the employee under a name.
     [[nodiscard]] std::vector<FileContent> profileContents(const std::string& name) const;
@@ -175,14 +233,18 @@ class Session {
 
     [[nodiscard]] PayFrequency frequency() const;
     [[nodiscard]] PayEmployee payEmployee() const;
-    [[nodiscard]] PresetContext presetContext() const;
+    [[nodiscard]] PayInput payInput(const StateDialog& live) const;
     [[nodiscard]] std::optional<Message> checkEntryBoxes() const;
+    // What a preset reads from outside the state tax dialog, and what it does outside it.
+    [[nodiscard]] PresetContext presetContext() const;
     void applyPresetEffects(const StateDialog& dialog, const PresetEffects& effects);
     Outcome readStateFileInto(StateDialog& dialog, const std::filesystem::path& path,
                               WhenMissing missing);
     Outcome stateLoadSequence(StateDialog& dialog);
     Outcome cityLoadSequence(CityDialog& dialog);
     Outcome nonCityLoadSequence(NonCityDialog& dialog);
+    template <typename Press>
+    Outcome onStateDialog(Press press);
     void showTaxInfoItems(const TaxInfoMainItems& items);
     void showPayResult(const PayResult& r);
 };
@@ -191,10 +253,13 @@ class Session {
 // content damaged ("You have corupted a file." ... and the place, "Smith.sta, line 2, field 2:
 // not a number: "abc""), or the file itself unreadable (no permission, a folder in its place).
 [[nodiscard]] Message corruptedFileMessage(const FileError& error);
+// A file that could not be written: which, why, and that the file on disk is unchanged.
+[[nodiscard]] Message writeFailedMessage(const FileError& error);
 [[nodiscard]] Message checkYourNumbersMessage();
 [[nodiscard]] Message federalTableMissingMessage();
-// A settings box whose text is not a number, named as the dialog shows it.
-[[nodiscard]] std::string describeBox(const std::string& box);
-[[nodiscard]] Message nonNumericMessage(const std::string& box);
+// A settings box whose text is not a number, named in the dialog's words.
+[[nodiscard]] Message nonNumericMessage(const BadBox& box);
+// A text typed into a number box with a character its key filter refuses.
+[[nodiscard]] Message refusedKeyMessage(const BadBox& box, const std::string& text);
 
 }  // namespace quillon

@@ -12,7 +12,8 @@ namespace {
 
 using Texts = std::array<std::string_view, 10>;
 
-// One column of boxes, in the order CheckFor visits them, with its setting and New York values.
+// One column of boxes, in the order fillBlankBoxes visits them, with its setting and New York
+// values.
 struct TableColumn {
     const char* name;
     StateDialog::Column StateDialog::*boxes;
@@ -41,7 +42,7 @@ constexpr std::array<TableColumn, 8> kColumns = {{
 }};
 constexpr std::size_t kTableColumns = 6;  // the first six of kColumns; then the two allowances
 
-// The six single boxes, in the order CheckFor and fillVari visit them.
+// The six single boxes, in the order fillBlankBoxes and takeOverBoxes visit them.
 struct SingleBox {
     const char* name;
     TextBox StateDialog::*box;
@@ -327,7 +328,7 @@ void PresetEffects::merge(const PresetEffects& later) {
 
 // --- Boxes and settings --------------------------------------------------------------------------
 
-void StateDialog::CheckFor() {
+void StateDialog::fillBlankBoxes() {
     for (const TableColumn& c : kColumns) {
         for (std::size_t r = 0; r < 10; ++r) {
             TextBox& box = (this->*c.boxes)[r];
@@ -344,42 +345,39 @@ void StateDialog::CheckFor() {
     }
 }
 
-std::optional<NonNumericBox> StateDialog::fillVari(StateSettings& s) {
-    CheckFor();
+std::optional<BadBox> StateDialog::takeOverBoxes(StateSettings& s) {
+    fillBlankBoxes();
     // Every box is converted before any setting changes, so a refused copy leaves the settings
     // as they were. The boxes are visited in the order they are taken over.
     std::array<StateSettings::Column, kColumns.size()> columns{};
-    auto convert = [](const TextBox& box, const std::string& name,
-                      float& out) -> std::optional<NonNumericBox> {
+    auto convert = [](const TextBox& box, const char* control, int row,
+                      float& out) -> std::optional<BadBox> {
         const std::optional<float> value = strictAmount(box.text);
         if (!value) {
-            return NonNumericBox{name};
+            return namedBox(control, row);
         }
         out = *value;
         return std::nullopt;
     };
-    auto cellName = [](const TableColumn& c, std::size_t r) {
-        return std::string(c.name) + "(" + std::to_string(r) + ")";
-    };
     for (std::size_t r = 0; r < 10; ++r) {
         for (std::size_t c = 0; c < kTableColumns; ++c) {
-            if (auto bad = convert((this->*kColumns[c].boxes)[r], cellName(kColumns[c], r),
-                                   columns[c][r])) {
+            if (auto bad = convert((this->*kColumns[c].boxes)[r], kColumns[c].name,
+                                   static_cast<int>(r), columns[c][r])) {
                 return bad;
             }
         }
     }
     for (std::size_t r = 0; r < 10; ++r) {
         for (std::size_t c = kTableColumns; c < kColumns.size(); ++c) {
-            if (auto bad = convert((this->*kColumns[c].boxes)[r], cellName(kColumns[c], r),
-                                   columns[c][r])) {
+            if (auto bad = convert((this->*kColumns[c].boxes)[r], kColumns[c].name,
+                                   static_cast<int>(r), columns[c][r])) {
                 return bad;
             }
         }
     }
     std::array<float, kSingles.size()> singles{};
     for (std::size_t i = 0; i < kSingles.size(); ++i) {
-        if (auto bad = convert(this->*kSingles[i].box, kSingles[i].name, singles[i])) {
+        if (auto bad = convert(this->*kSingles[i].box, kSingles[i].name, -1, singles[i])) {
             return bad;
         }
     }
@@ -469,7 +467,7 @@ void StateDialog::SetNewYork() {
     }
 }
 
-void StateDialog::newYorkButton() {
+void StateDialog::newYork() {
     ckNoStateTax.value = 0;
     for (const SpecialSwitch& sw : kSpecialSwitches) {
         (this->*sw.box).value = 0;
@@ -865,7 +863,7 @@ void StateDialog::showUseBaseLabels() {
     showUseBaseLabel(lbSUIbase, ckSUI);
 }
 
-bool StateDialog::loadNeedsCheckFor() const {
+bool StateDialog::loadFillsBlankBoxes() const {
     for (const CheckBox* box : {&ckLouis, &ckIowa, &ckMissouri, &ckMass, &ckOregon, &ckUtah,
                                 &ckKentucky, &ckWiscon, &ckNC, &ckWisconApril}) {
         if (box->value != 0) {
@@ -875,8 +873,8 @@ bool StateDialog::loadNeedsCheckFor() const {
     return true;
 }
 
-bool StateDialog::saveNeedsCheckFor() const {
-    return loadNeedsCheckFor() && ckAlabama.value == 0 && ckNoStateTax.value == 0;
+bool StateDialog::saveFillsBlankBoxes() const {
+    return loadFillsBlankBoxes() && ckAlabama.value == 0 && ckNoStateTax.value == 0;
 }
 
 // --- Access by state -----------------------------------------------------------------------------
@@ -896,6 +894,25 @@ bool StateDialog::anySpecialStateChecked() const {
         }
     }
     return false;
+}
+
+TextBox* StateDialog::box(std::string_view control, int row) {
+    for (const TableColumn& c : kColumns) {
+        if (control == c.name) {
+            return row >= 0 && row < 10 ? &(this->*c.boxes)[static_cast<std::size_t>(row)]
+                                        : nullptr;
+        }
+    }
+    for (const SingleBox& b : kSingles) {
+        if (control == b.name) {
+            return row < 0 ? &(this->*b.box) : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+std::string StateDialog::title() const {
+    return unsaved ? caption + kNotSavedSuffix : caption;
 }
 
 bool StateDialog::keyAccepted(int charCode) {

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/state_formulas.hpp"
 #include "engine/tables.hpp"
 #include "session/boxes.hpp"
+#include "session/key_filter.hpp"
 #include "session/new_york.hpp"
 
 namespace quillon {
@@ -71,16 +73,12 @@ struct PresetEffects {
     void merge(const PresetEffects& later);
 };
 
-// A box whose text is not a number, named as the dialog names it: "txtStateAmtBM(7)",
-// "txtSDIpercent".
-struct NonNumericBox {
-    std::string box;
-};
-
 struct StateDialog {
     using Column = std::array<TextBox, 10>;
 
     std::string caption = kStateDialogCaption;
+    // The boxes were changed since the dialog was loaded, saved or given the default settings.
+    bool unsaved = false;
 
     // The two bracket tables (rows 0 to 9) and the allowance columns (0 to 9 exemptions).
     Column txtStateMinBS{}, txtStateAmtBS{}, txtStatePerBS{};
@@ -123,12 +121,12 @@ struct StateDialog {
     bool louisPriorVisible = false;
 
     // --- Boxes and settings -------------------------------------------------------------------
-    // Every empty table, allowance and single box gets its New York state value ("0" for the
-    // six single boxes); other text, a lone space included, is left alone.
-    void CheckFor();
-    // CheckFor, then every box into the settings. A box whose text is not a strict number
-    // refuses the whole copy: the first such box is named and no setting changes.
-    [[nodiscard]] std::optional<NonNumericBox> fillVari(StateSettings& s);
+    // CheckFor: every empty table, allowance and single box gets its New York state value ("0"
+    // for the six single boxes); other text, a lone space included, is left alone.
+    void fillBlankBoxes();
+    // fillVari: fillBlankBoxes, then every box into the settings. A box whose text is not a strict
+    // number refuses the whole copy: the first such box is named and no setting changes.
+    [[nodiscard]] std::optional<BadBox> takeOverBoxes(StateSettings& s);
     // The boxes the state file reading fills: tables, allowances and the six singles as decimal
     // text, "NO STATE TAX" and the two "Use Base" boxes (with their labels).
     void showSettings(const StateSettings& s);
@@ -148,8 +146,8 @@ struct StateDialog {
     // --- Buttons and check boxes --------------------------------------------------------------
     // The New York state values into the 80 boxes and the standard layout back.
     void SetNewYork();
-    // "New York".
-    void newYorkButton();
+    // "New York" (the button's procedure).
+    void newYork();
     // "NO STATE TAX" checked: NoStateTax becomes 1 at once, the tables are emptied.
     void SetNoStateTax(StateSettings& s);
     // "NO STATE TAX" changed to value by the operator.
@@ -189,16 +187,21 @@ struct StateDialog {
     PresetEffects afterShown(const PresetContext& ctx);
     // The base labels from the "Use Base" boxes (end of the load sequence).
     void showUseBaseLabels();
-    // The load sequence runs CheckFor before the presets when none of the states with a preset
-    // other than Alabama is checked.
-    [[nodiscard]] bool loadNeedsCheckFor() const;
-    // "SAVE" runs CheckFor first when no state with a preset and not NO STATE TAX is checked.
-    [[nodiscard]] bool saveNeedsCheckFor() const;
+    // The load sequence runs fillBlankBoxes before the presets when none of the states with a
+    // preset other than Alabama is checked.
+    [[nodiscard]] bool loadFillsBlankBoxes() const;
+    // "SAVE" runs fillBlankBoxes first when no state with a preset and not NO STATE TAX is checked.
+    [[nodiscard]] bool saveFillsBlankBoxes() const;
 
     // --- Access by state ----------------------------------------------------------------------
     [[nodiscard]] CheckBox& specialBox(SpecialState which);
     [[nodiscard]] const CheckBox& specialBox(SpecialState which) const;
     [[nodiscard]] bool anySpecialStateChecked() const;
+
+    // The box control(row) (row -1 for a single box), or nothing when the dialog has none.
+    [[nodiscard]] TextBox* box(std::string_view control, int row);
+    // The window's title: the caption, and " (not saved)" while unsaved.
+    [[nodiscard]] std::string title() const;
 
     // The key filter of every box: digits, space, minus, period and Backspace (8).
     [[nodiscard]] static bool keyAccepted(int charCode);

@@ -36,15 +36,15 @@ std::variant<Rates, BadBox> readRates(const TaxInfoDialog& d) {
     rates.hourRateText = withDefaultRate(d.txtHourRate.text);
     const std::optional<float> rate1 = strictAmount(rates.hourRateText);
     if (!rate1) {
-        return BadBox{"txtHourRate"};
+        return namedBox("txtHourRate");
     }
     const std::optional<float> rate2 = strictAmount(d.txtHourRate2.text);
     if (!rate2) {
-        return BadBox{"txtHourRate2"};
+        return namedBox("txtHourRate2");
     }
     const std::optional<float> tips = strictAmount(d.txtTipsRate.text);
     if (!tips) {
-        return BadBox{"txtTipsRate"};
+        return namedBox("txtTipsRate");
     }
     rates.hourRate = *rate1;
     rates.hourRate2 = *rate2;
@@ -126,7 +126,7 @@ void TaxInfoDialog::prepareLoad(Profile& p) {
     txtHourRate.text = withDefaultRate(txtHourRate.text);
 }
 
-std::variant<TaxInfoMainItems, BadBox> TaxInfoDialog::fillVar_(Profile& p) {
+std::variant<TaxInfoMainItems, BadBox> TaxInfoDialog::takeOverBoxes(Profile& p) {
     // Every box that must hold a number is read before anything changes.
     auto rates = readRates(*this);
     if (auto* bad = std::get_if<BadBox>(&rates)) {
@@ -134,18 +134,18 @@ std::variant<TaxInfoMainItems, BadBox> TaxInfoDialog::fillVar_(Profile& p) {
     }
     const std::optional<std::int16_t> stateExemptions = strictInteger(cboDepend2.text);
     if (!stateExemptions) {
-        return BadBox{"cboDepend2"};
+        return namedBox("cboDepend2");
     }
     // The amount boxes take their leading number; one that no pay period can hold (a billion
     // or more, an endless run of digits) refuses the take-over like a rate that is no number.
-    const std::pair<const TextBox*, const char*> amounts[] = {
+    const std::pair<const TextBox*, std::string_view> amounts[] = {
         {&txtPension, "txtPension"}, {&txtMuni, "txtMuni"}, {&txtBond, "txtBond"},
         {&txtMisc, "txtMisc"},       {&txtDues, "txtDues"}, {&txtKplan, "txtKplan"},
         {&txtFedAddL, "txtFedAddL"}, {&txtCafe, "txtCafe"},
     };
     for (const auto& [box, name] : amounts) {
         if (!withinAmountLimit(static_cast<double>(amountOf(*box)))) {
-            return BadBox{name};
+            return namedBox(name);
         }
     }
     const Rates& r = std::get<Rates>(rates);

@@ -74,15 +74,15 @@ struct TaxInfoDialog {
     void showStateFields(const Profile& p);
     // The load sequence up to the take-over: empty-field defaults, weekly when no frequency is
     // set, the K plan kind repaired, every field shown, empty caption boxes filled, the 7.5
-    // rule. The caller then runs fillVar_.
+    // rule. The caller then runs takeOverBoxes.
     void prepareLoad(Profile& p);
-    // Every control into the profile, in the dialog's order, with the 7.5 rule applied to the
-    // Hourly Rate 1 box. The three rates must be numbers and the state exemptions a 16-bit
+    // fillVar_: every control into the profile, in the dialog's order, with the 7.5 rule applied to
+    // the Hourly Rate 1 box. The three rates must be numbers and the state exemptions a 16-bit
     // integer (a fraction rounds half to even): a box that is not refuses the whole take-over,
     // naming the box, and neither the profile nor any box changes. Amount boxes take their
     // leading number and fail only on a number no pay period holds (a billion or more), as
     // the rates do.
-    [[nodiscard]] std::variant<TaxInfoMainItems, BadBox> fillVar_(Profile& p);
+    [[nodiscard]] std::variant<TaxInfoMainItems, BadBox> takeOverBoxes(Profile& p);
     // New employee: the profile's fields of this dialog and the controls to their defaults.
     void ClearAll(Profile& p);
 

@@ -183,8 +183,9 @@ QWidget* MainWindowView::buildEntries() {
         makeNumberBox(box);
         box->setFixedWidth(boxWidth);
         box->installEventFilter(this);
-        connect(box, &QLineEdit::textEdited, this,
-                [this, i](const QString& typed) { session_.main.txtAmount[i].text = text(typed); });
+        connect(box, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
+            (void)session_.typeIntoEntryBox(i, text(typed));
+        });
         auto* label = new QLabel(QString::fromLatin1(kEntryLabels[i]), group);
         label->setBuddy(box);
         grid->addWidget(label, static_cast<int>(i), 0);
@@ -201,10 +202,8 @@ QWidget* MainWindowView::buildEntries() {
     auto* times = new QButtonGroup(group);
     times->addButton(opt1x_);
     times->addButton(opt2x_);
-    connect(opt1x_, &QRadioButton::toggled, this, [this](bool on) {
-        session_.main.opt1x.value = on;
-        session_.main.opt2x.value = !on;
-    });
+    connect(opt1x_, &QRadioButton::toggled, this,
+            [this](bool on) { (void)session_.selectOvertimeTimes(on); });
     auto* options = new QHBoxLayout;
     options->addWidget(opt1x_);
     options->addWidget(opt2x_);
@@ -229,7 +228,7 @@ QWidget* MainWindowView::buildEntries() {
     ckLouisPrior_->setObjectName(QStringLiteral("ckLouisPrior"));
     ckLouisPrior_->setToolTip(QStringLiteral("Check if calculating prior to April 1st 2005"));
     connect(ckLouisPrior_, &QCheckBox::toggled, this,
-            [this](bool on) { session_.main.ckLouisPrior.value = on ? 1 : 0; });
+            [this](bool on) { (void)session_.louisianaPriorChanged(on); });
     grid->addWidget(ckLouisPrior_, 10, 0, 1, 3);
 
     grid->setColumnStretch(2, 1);
@@ -411,8 +410,7 @@ void MainWindowView::calculate() {
 }
 
 void MainWindowView::clearAll() {
-    session_.Clear_All();
-    redraw();
+    showOutcome(session_.clearPeriod());
 }
 
 void MainWindowView::newEmployee() {
@@ -432,7 +430,7 @@ void MainWindowView::exitProgram() {
 }
 
 void MainWindowView::userInfo() {
-    Outcome loaded = session_.loadTaxInfo();
+    Outcome loaded = session_.showTaxInfo();
     showOutcome(loaded);
     if (!session_.taxInfo.loaded()) {
         return;

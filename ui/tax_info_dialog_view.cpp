@@ -122,6 +122,14 @@ TaxInfoDialogView::TaxInfoDialogView(Session& session, Asker& asker, QWidget* pa
     auto* frequency = new QButtonGroup(pay);
     frequency->addButton(optWeek_);
     frequency->addButton(optBiWeek_);
+    connect(optWeek_, &QRadioButton::clicked, this, [this] {
+        collect();
+        (void)session_.taxInfoFrequency(true);
+    });
+    connect(optBiWeek_, &QRadioButton::clicked, this, [this] {
+        collect();
+        (void)session_.taxInfoFrequency(false);
+    });
     payGrid->addWidget(optWeek_, 0, 2);
     payGrid->addWidget(optBiWeek_, 1, 2);
     payGrid->setColumnStretch(3, 1);
@@ -213,12 +221,12 @@ TaxInfoDialogView::TaxInfoDialogView(Session& session, Asker& asker, QWidget* pa
     plansGrid->setColumnStretch(4, 1);
     connect(ckKpFix_, &QCheckBox::clicked, this, [this](bool on) {
         collect();
-        model().kplanFixedChanged(on ? 1 : 0);
+        (void)session_.taxInfoKplanFixed(on);
         showKplan();
     });
     connect(ckKpPer_, &QCheckBox::clicked, this, [this](bool on) {
         collect();
-        model().kplanPercentChanged(on ? 1 : 0);
+        (void)session_.taxInfoKplanPercent(on);
         showKplan();
     });
 
@@ -345,7 +353,7 @@ void TaxInfoDialogView::save() {
 }
 
 void TaxInfoDialogView::reject() {
-    session_.taxInfoClose();
+    (void)session_.taxInfoClose();
     QDialog::reject();
 }
 

@@ -58,7 +58,7 @@ class PrintTool : public testing::Tool {
     // A new employee at the default 7.50 an hour, two weeks in his register, and the heading.
     void setUpSmith() const {
         ASSERT_EQ(run("new Smith").status, 0);
-        ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).has_value());
+        ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).failed());
         ToolRun heading =
             run("heading --company 'Harbor Street Hardware' --address '1200 Harbor Street' "
                 "--zip 'Portland, ME 04101' --id 01-2345678");

@@ -38,9 +38,9 @@ bool pdf(const PageOutcome& outcome, const std::filesystem::path& file) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--weekly-register") {
-        const auto error = writeRegisterFile(argv[2], testing::weeklyRegister(), kWeeklyRows);
-        if (error) {
-            std::fprintf(stderr, "%s\n", error->describe().c_str());
+        const Status written = writeRegisterFile(argv[2], testing::weeklyRegister(), kWeeklyRows);
+        if (written.failed()) {
+            std::fprintf(stderr, "%s\n", written.error().describe().c_str());
             return 1;
         }
         return 0;

@@ -207,7 +207,7 @@ TEST_F(PrintJobs, TheStatementOfAWorkedWeek) {
     write("Header.sav",
           "\"Harbor Street Hardware\",\"1200 Harbor Street\",\"Portland, ME 04101\","
           "\"01-2345678\"\r\n");
-    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).has_value());
+    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).failed());
     ASSERT_TRUE(s.LoadAnnual().ok);
     s.main.txtAmount[3].text = "2";
     calculateWeek(s);
@@ -223,7 +223,7 @@ TEST_F(PrintJobs, TheStatementOfAWorkedWeek) {
 TEST_F(PrintJobs, TheStatementTakesTheSavedRegisterAndLeavesMemoryAlone) {
     Session s = startedSession();
     setUpEmployee(s);
-    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).has_value());
+    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).failed());
     ASSERT_TRUE(s.LoadAnnual().ok);
     calculateWeek(s);
     s.yearRegister.rows[2].Fed = 99;

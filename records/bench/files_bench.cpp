@@ -62,22 +62,24 @@ class Folder {
 };
 
 bool writeAll(const Folder& f, const Employee& e) {
-    bool ok = !writeUseFile(f.file(".use"), e.p, e.s) && !writeAndFile(f.file(".and"), e.p, e.s) &&
-              !writeCfeFile(f.file(".cfe"), e.p) &&
-              !writeOvertimeFile(f.file(".ovw"), e.p, kWeeklyRows) &&
-              !writeStateFile(f.file(".sta"), e.s, e.p) && !writeCityFile(f.file(".cti"), e.c) &&
-              !writeNonCityFile(f.file(".nci"), e.n) && !writeVacationFile(f.file(".hol"), e.v) &&
-              !writeRegisterFile(f.file(".yrw"), e.r, kWeeklyRows);
+    bool ok =
+        writeUseFile(f.file(".use"), e.p, e.s).ok() &&
+        writeAndFile(f.file(".and"), e.p, e.s).ok() && writeCfeFile(f.file(".cfe"), e.p).ok() &&
+        writeOvertimeFile(f.file(".ovw"), e.p, kWeeklyRows).ok() &&
+        writeStateFile(f.file(".sta"), e.s, e.p).ok() && writeCityFile(f.file(".cti"), e.c).ok() &&
+        writeNonCityFile(f.file(".nci"), e.n).ok() && writeVacationFile(f.file(".hol"), e.v).ok() &&
+        writeRegisterFile(f.file(".yrw"), e.r, kWeeklyRows).ok();
     return ok;
 }
 
 bool readAll(const Folder& f, Employee& e) {
-    return !readUseFile(f.file(".use"), e.p, e.s) && !readAndFile(f.file(".and"), e.p, e.s) &&
-           !readCfeFile(f.file(".cfe"), e.p) &&
-           !readOvertimeFile(f.file(".ovw"), e.p, kWeeklyRows) &&
-           !readStateFile(f.file(".sta"), e.s, e.p) && !readCityFile(f.file(".cti"), e.c) &&
-           !readNonCityFile(f.file(".nci"), e.n) && !readVacationFile(f.file(".hol"), e.v) &&
-           !readRegisterFile(f.file(".yrw"), e.r, kWeeklyRows);
+    return readUseFile(f.file(".use"), e.p, e.s).ok() &&
+           readAndFile(f.file(".and"), e.p, e.s).ok() && readCfeFile(f.file(".cfe"), e.p).ok() &&
+           readOvertimeFile(f.file(".ovw"), e.p, kWeeklyRows).ok() &&
+           readStateFile(f.file(".sta"), e.s, e.p).ok() && readCityFile(f.file(".cti"), e.c).ok() &&
+           readNonCityFile(f.file(".nci"), e.n).ok() &&
+           readVacationFile(f.file(".hol"), e.v).ok() &&
+           readRegisterFile(f.file(".yrw"), e.r, kWeeklyRows).ok();
 }
 
 // Reading the nine files from disk.

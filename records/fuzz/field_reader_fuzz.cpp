@@ -69,7 +69,7 @@ void readMixedFields(const std::string& text, std::uint8_t selector) {
             std::abort();  // a failure is sticky and a read reports it
         }
         if (!in.ok()) {
-            (void)in.error()->describe();
+            (void)in.status().error().describe();
             break;
         }
     }

@@ -19,14 +19,14 @@ using namespace quillon;
 // Reads the text into the kind's records; on success gives the text the writer stores for them.
 struct Kind {
     std::string_view name;
-    std::function<ReadResult(FieldReader&, std::string&)> readAndWrite;
+    std::function<Status(FieldReader&, std::string&)> readAndWrite;
 };
 
 template <typename Read, typename Write>
 Kind kind(std::string_view name, Read read, Write write) {
     return Kind{name, [read, write](FieldReader& in, std::string& written) {
                     auto records = read(in);
-                    if (!records.first) {
+                    if (records.first.ok()) {
                         written = write(records.second);
                     }
                     return records.first;
@@ -34,9 +34,9 @@ Kind kind(std::string_view name, Read read, Write write) {
 }
 
 template <typename Record, typename Read>
-std::pair<ReadResult, Record> readInto(FieldReader& in, Read read) {
+std::pair<Status, Record> readInto(FieldReader& in, Read read) {
     Record r{};
-    ReadResult error = read(in, r);
+    Status error = read(in, r);
     return {error, r};
 }
 
@@ -167,12 +167,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Kind& k = selectedKind();
     FieldReader in(std::string(reinterpret_cast<const char*>(data), size), "fuzz");
     std::string written;
-    ReadResult error = k.readAndWrite(in, written);
-    if (error) {
-        if (error->line <= 0 || error->file != "fuzz") {
+    Status error = k.readAndWrite(in, written);
+    if (error.failed()) {
+        if (error.error().line <= 0 || error.error().file != "fuzz") {
             std::abort();  // a refusal that does not say where
         }
-        (void)error->describe();
+        (void)error.error().describe();
         return 0;
     }
     // Read whole: what is written back reads whole, and is written back the same.

@@ -84,7 +84,7 @@ std::optional<NumberAt> firstNumber(const std::vector<std::string>& lines, std::
 struct Kind {
     const char* name;  // as the error names the file
     std::string good;
-    std::function<ReadResult(FieldReader&)> read;
+    std::function<Status(FieldReader&)> read;
 };
 
 std::vector<Kind> everyKind() {
@@ -170,7 +170,7 @@ std::vector<Kind> everyKind() {
     };
 }
 
-ReadResult readText(const Kind& kind, const std::string& text) {
+Status readText(const Kind& kind, const std::string& text) {
     FieldReader in(text, kind.name);
     return kind.read(in);
 }
@@ -178,8 +178,8 @@ ReadResult readText(const Kind& kind, const std::string& text) {
 TEST(DamagedFiles, EveryReaderReadsItsFileInAnyArrangementOfLines) {
     for (const Kind& kind : everyKind()) {
         SCOPED_TRACE(kind.name);
-        ReadResult whole = readText(kind, kind.good);
-        ASSERT_FALSE(whole.has_value()) << whole->describe();
+        Status whole = readText(kind, kind.good);
+        ASSERT_FALSE(whole.failed()) << whole.error().describe();
         // Only the order of the fields binds: one field per line, LF ends, blank lines at the
         // end and blanks around the fields all read the same.
         std::string onePerLine;
@@ -189,8 +189,8 @@ TEST(DamagedFiles, EveryReaderReadsItsFileInAnyArrangementOfLines) {
             onePerLine += !quoted && c == ',' ? std::string("\n") : std::string(1, c);
         }
         for (const std::string& text : {onePerLine + "\r\n\r\n", kind.good + "  \n \r\n"}) {
-            ReadResult rearranged = readText(kind, text);
-            EXPECT_FALSE(rearranged.has_value()) << rearranged->describe();
+            Status rearranged = readText(kind, text);
+            EXPECT_FALSE(rearranged.failed()) << rearranged.error().describe();
         }
     }
 }
@@ -260,15 +260,16 @@ TEST(DamagedFiles, EveryReaderRefusesDamageNamingTheFileAndTheLine) {
             if (!damaged) {
                 continue;  // the heading holds no number
             }
-            ReadResult error = readText(kind, damaged->first);
-            ASSERT_TRUE(error.has_value());
-            EXPECT_EQ(error->file, kind.name);
-            EXPECT_GT(error->line, 0) << error->describe();
+            Status error = readText(kind, damaged->first);
+            ASSERT_TRUE(error.failed());
+            EXPECT_EQ(error.error().file, kind.name);
+            EXPECT_GT(error.error().line, 0) << error.error().describe();
             if (damaged->second != 0) {
-                EXPECT_EQ(error->line, damaged->second) << error->describe();
+                EXPECT_EQ(error.error().line, damaged->second) << error.error().describe();
             }
-            EXPECT_EQ(error->problem.rfind(damage.problem, 0), 0u) << error->describe();
-            EXPECT_EQ(error->describe().rfind(std::string(kind.name) + ", line ", 0), 0u);
+            EXPECT_EQ(error.error().problem.rfind(damage.problem, 0), 0u)
+                << error.error().describe();
+            EXPECT_EQ(error.error().describe().rfind(std::string(kind.name) + ", line ", 0), 0u);
         }
     }
 }
@@ -280,9 +281,9 @@ TEST(DamagedFiles, ASplitNumberIsFoundWhereTheFieldsStopFitting) {
     lines[1].insert(1, "\r\n");  // "308" becomes "3" and "08"
     FieldReader in(textOf(lines), "Emp.cti");
     CitySettings c;
-    ReadResult error = readCityFile(in, c);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->describe(),
+    Status error = readCityFile(in, c);
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.error().describe(),
               "Emp.cti, line 22, field 2: more fields than the file holds: \"558\"");
 
     lines = linesOf(contentOf(kData / "Original.sta"));
@@ -291,9 +292,10 @@ TEST(DamagedFiles, ASplitNumberIsFoundWhereTheFieldsStopFitting) {
     StateSettings s;
     Profile p;
     error = readStateFile(state, s, p);
-    ASSERT_TRUE(error.has_value());
+    ASSERT_TRUE(error.failed());
     // Line 22's fields move one place on: a number comes where the status string belongs.
-    EXPECT_EQ(error->describe(), "Emp.sta, line 24, field 4: not a string in double quotes: \"3\"");
+    EXPECT_EQ(error.error().describe(),
+              "Emp.sta, line 24, field 4: not a string in double quotes: \"3\"");
 }
 
 }  // namespace

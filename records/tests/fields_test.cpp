@@ -120,11 +120,11 @@ TEST(FieldReader, RefusesFieldsThatAreNotNumbers) {
         float value = 7;
         EXPECT_FALSE(in.number(value));
         EXPECT_EQ(value, 7.0f);  // the target keeps its value
-        ASSERT_TRUE(in.error().has_value());
-        EXPECT_EQ(in.error()->problem, c.problem);
-        EXPECT_EQ(in.error()->file, "Smith.cti");
-        EXPECT_EQ(in.error()->line, 1);
-        EXPECT_EQ(in.error()->field, 1);
+        ASSERT_TRUE(in.status().failed());
+        EXPECT_EQ(in.status().error().problem, c.problem);
+        EXPECT_EQ(in.status().error().file, "Smith.cti");
+        EXPECT_EQ(in.status().error().line, 1);
+        EXPECT_EQ(in.status().error().field, 1);
     }
 }
 
@@ -167,7 +167,8 @@ TEST(FieldReader, ReadsBooleans) {
         EXPECT_EQ(in.boolean(value), c.fits);
         EXPECT_EQ(value, c.expected);
         if (!c.fits) {
-            EXPECT_EQ(in.error()->problem, std::string("not true or false: \"") + c.text + "\"");
+            EXPECT_EQ(in.status().error().problem,
+                      std::string("not true or false: \"") + c.text + "\"");
         }
     }
 }
@@ -208,13 +209,13 @@ TEST(FieldReader, AFieldOfAnotherKindWhereAStringBelongsIsRefused) {
         std::string value = "kept";
         EXPECT_FALSE(in.string(value));
         EXPECT_EQ(value, "kept");
-        EXPECT_EQ(in.error()->problem,
+        EXPECT_EQ(in.status().error().problem,
                   "not a string in double quotes: \"" + std::string(text) + "\"");
     }
     FieldReader quoted("\"#TRUE#\"", "x.and");
     bool flag = false;
     EXPECT_FALSE(quoted.boolean(flag));
-    EXPECT_EQ(quoted.error()->problem, "a string where true or false belongs: \"#TRUE#\"");
+    EXPECT_EQ(quoted.status().error().problem, "a string where true or false belongs: \"#TRUE#\"");
 }
 
 TEST(FieldReader, KeepsEveryByteOfAString) {
@@ -243,7 +244,7 @@ TEST(FieldReader, RefusesBrokenStrings) {
         std::string value = "kept";
         EXPECT_FALSE(in.string(value));
         EXPECT_EQ(value, "kept");
-        EXPECT_EQ(in.error()->problem, c.problem);
+        EXPECT_EQ(in.status().error().problem, c.problem);
     }
 }
 
@@ -275,7 +276,7 @@ TEST(FieldReader, EmptyFieldsBetweenCommasAndAtTheEnd) {
         }
         Variant more = 5.0;
         EXPECT_FALSE(in.variant(more));
-        EXPECT_EQ(in.error()->problem, "the file ends early");
+        EXPECT_EQ(in.status().error().problem, "the file ends early");
     }
 }
 
@@ -292,10 +293,10 @@ TEST(FieldReader, StopsAtTheFirstFieldThatDoesNotFitAndNamesItsPlace) {
     EXPECT_EQ(c, 3.0f);
     EXPECT_EQ(d, -1.0f);
     EXPECT_EQ(e, -1.0f);
-    ASSERT_TRUE(in.error().has_value());
-    EXPECT_EQ(in.error()->line, 2);
-    EXPECT_EQ(in.error()->field, 2);
-    EXPECT_EQ(in.error()->describe(), "Smith.sta, line 2, field 2: not a number: \"abc\"");
+    ASSERT_TRUE(in.status().failed());
+    EXPECT_EQ(in.status().error().line, 2);
+    EXPECT_EQ(in.status().error().field, 2);
+    EXPECT_EQ(in.status().error().describe(), "Smith.sta, line 2, field 2: not a number: \"abc\"");
     std::string s = "kept";
     EXPECT_FALSE(in.string(s));
     EXPECT_EQ(s, "kept");
@@ -321,7 +322,7 @@ TEST(FieldReader, ReportsTheLineWhereTheFileEndsEarly) {
             ASSERT_TRUE(in.number(value)) << i;
         }
         EXPECT_FALSE(in.number(value));
-        EXPECT_EQ(in.error()->describe(), c.described);
+        EXPECT_EQ(in.status().error().describe(), c.described);
     }
 }
 
@@ -541,10 +542,10 @@ TEST(FieldWriter, SpareVariantsSurviveARoundTripAsTheyWere) {
 TEST(WriteFileAtomically, CreatesAndReplacesAFileLeavingNothingElse) {
     TempFolder folder;
     fs::path file = folder.path() / "Smith.cti";
-    EXPECT_FALSE(writeFileAtomically(file, "first\r\n", "Smith.cti").has_value());
+    EXPECT_FALSE(writeFileAtomically(file, "first\r\n", "Smith.cti").failed());
     EXPECT_EQ(contentOf(file), "first\r\n");
     ::chmod(file.c_str(), 0640);
-    EXPECT_FALSE(writeFileAtomically(file, "second\r\n", "Smith.cti").has_value());
+    EXPECT_FALSE(writeFileAtomically(file, "second\r\n", "Smith.cti").failed());
     EXPECT_EQ(contentOf(file), "second\r\n");
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Smith.cti"});
     struct stat info {};
@@ -555,16 +556,16 @@ TEST(WriteFileAtomically, CreatesAndReplacesAFileLeavingNothingElse) {
 TEST(WriteFileAtomically, AFileThatAlreadyHoldsTheContentIsNotRewritten) {
     TempFolder folder;
     fs::path file = folder.path() / "Smith.use";
-    ASSERT_FALSE(writeFileAtomically(file, "same\r\n", "Smith.use").has_value());
+    ASSERT_FALSE(writeFileAtomically(file, "same\r\n", "Smith.use").failed());
     struct stat before {};
     ASSERT_EQ(::stat(file.c_str(), &before), 0);
 
-    EXPECT_FALSE(writeFileAtomically(file, "same\r\n", "Smith.use").has_value());
+    EXPECT_FALSE(writeFileAtomically(file, "same\r\n", "Smith.use").failed());
     struct stat unchanged {};
     ASSERT_EQ(::stat(file.c_str(), &unchanged), 0);
     EXPECT_EQ(unchanged.st_ino, before.st_ino);  // no new file took its place
 
-    EXPECT_FALSE(writeFileAtomically(file, "same\r\nmore\r\n", "Smith.use").has_value());
+    EXPECT_FALSE(writeFileAtomically(file, "same\r\nmore\r\n", "Smith.use").failed());
     struct stat replaced {};
     ASSERT_EQ(::stat(file.c_str(), &replaced), 0);
     EXPECT_NE(replaced.st_ino, before.st_ino);
@@ -575,7 +576,7 @@ TEST(WriteFileAtomically, AFileNamedToTheLimitCanBeWritten) {
     TempFolder folder;
     std::string name(250, 'n');
     name += ".sta";
-    EXPECT_FALSE(writeFileAtomically(folder.path() / name, "1\r\n", name).has_value());
+    EXPECT_FALSE(writeFileAtomically(folder.path() / name, "1\r\n", name).failed());
     EXPECT_EQ(contentOf(folder.path() / name), "1\r\n");
 }
 
@@ -585,9 +586,9 @@ TEST(WriteFileAtomically, AFolderInPlaceOfTheFileIsLeftAloneAndReported) {
     fs::create_directory(file);
     std::ofstream(file / "inside", std::ios::binary) << "kept";
     auto error = writeFileAtomically(file, "new\r\n", "Smith.sta");
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->file, "Smith.sta");
-    EXPECT_EQ(error->problem, "a folder in place of the file");
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.error().file, "Smith.sta");
+    EXPECT_EQ(error.error().problem, "a folder in place of the file");
     EXPECT_TRUE(fs::is_directory(file));
     EXPECT_EQ(contentOf(file / "inside"), "kept");
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Smith.sta"});
@@ -597,8 +598,9 @@ TEST(WriteFileAtomically, AFolderThatIsAFileIsReported) {
     TempFolder folder;
     std::ofstream(folder.path() / "plain", std::ios::binary) << "x";
     auto error = writeFileAtomically(folder.path() / "plain" / "Smith.sta", "new", "Smith.sta");
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->describe().rfind("Smith.sta: cannot write: ", 0), 0u) << error->describe();
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.error().describe().rfind("Smith.sta: cannot write: ", 0), 0u)
+        << error.error().describe();
     EXPECT_EQ(contentOf(folder.path() / "plain"), "x");
 }
 
@@ -607,7 +609,7 @@ TEST(WriteFileAtomically, AWriteThatFailsHalfwayLeavesTheOldFileByteForByte) {
     TempFolder folder;
     fs::path file = folder.path() / "Smith.yrw";
     const std::string old = "\"01/08/2016\",1,2,3,4\r\n";
-    ASSERT_FALSE(writeFileAtomically(file, old, "Smith.yrw").has_value());
+    ASSERT_FALSE(writeFileAtomically(file, old, "Smith.yrw").failed());
 
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -619,8 +621,8 @@ TEST(WriteFileAtomically, AWriteThatFailsHalfwayLeavesTheOldFileByteForByte) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->problem, std::string("cannot write: ") + std::strerror(EFBIG));
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.error().problem, std::string("cannot write: ") + std::strerror(EFBIG));
     EXPECT_EQ(contentOf(file), old);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Smith.yrw"});
 }

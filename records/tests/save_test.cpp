@@ -79,13 +79,13 @@ class SaveFolder : public ::testing::Test {
 };
 
 TEST_F(SaveFolder, ReplacesEveryFileAndLeavesNothingElse) {
-    ASSERT_FALSE(writeFiles(newContents()).has_value());
+    ASSERT_FALSE(writeFiles(newContents()).failed());
     EXPECT_EQ(folderContents(), newFiles);
     EXPECT_EQ(finishInterruptedSave(dir).found, Recovery::Found::Nothing);
 }
 
 TEST_F(SaveFolder, AFileThatAlreadyHoldsItsContentIsNotRewritten) {
-    ASSERT_FALSE(writeFiles(newContents()).has_value());
+    ASSERT_FALSE(writeFiles(newContents()).failed());
     struct stat before {};
     ASSERT_EQ(::stat((dir / "Smith.sta").c_str(), &before), 0);
     std::vector<FileContent> again = newContents();
@@ -94,7 +94,7 @@ TEST_F(SaveFolder, AFileThatAlreadyHoldsItsContentIsNotRewritten) {
             file.text = "newer hol\r\n";  // Smith.hol changes, the others do not
         }
     }
-    ASSERT_FALSE(writeFiles(again).has_value());
+    ASSERT_FALSE(writeFiles(again).failed());
     struct stat after {};
     ASSERT_EQ(::stat((dir / "Smith.sta").c_str(), &after), 0);
     EXPECT_EQ(before.st_ino, after.st_ino);  // the same file, not a replacement
@@ -103,7 +103,7 @@ TEST_F(SaveFolder, AFileThatAlreadyHoldsItsContentIsNotRewritten) {
 
 TEST_F(SaveFolder, KeepsThePermissionsOfTheFilesItReplaces) {
     ::chmod((dir / "Smith.sta").c_str(), 0640);
-    ASSERT_FALSE(writeFiles(newContents()).has_value());
+    ASSERT_FALSE(writeFiles(newContents()).failed());
     struct stat info {};
     ASSERT_EQ(::stat((dir / "Smith.sta").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
@@ -133,8 +133,8 @@ TEST_F(SaveFolder, AnythingThatCannotBeReplacedRefusesTheWholeSaveBeforeAnyWrite
         c.arrange(*this, files);
         const auto before = folderContents();
         auto error = writeFiles(files);
-        ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->describe(), c.described);
+        ASSERT_TRUE(error.failed());
+        EXPECT_EQ(error.error().describe(), c.described);
         EXPECT_EQ(folderContents(), before);
     }
 }
@@ -184,7 +184,7 @@ TEST_F(SaveFolder, AnInterruptedSaveIsFinishedOrDiscardedAsItsCommitRecordSays) 
             put(dir / name, newFiles.at(name));
         }
         Recovery recovery = finishInterruptedSave(dir);
-        EXPECT_FALSE(recovery.error.has_value());
+        EXPECT_TRUE(recovery.status.ok());
         EXPECT_EQ(recovery.found, c.found);
         EXPECT_EQ(folderContents(), c.allNew ? newFiles : oldFiles);
     }
@@ -206,7 +206,7 @@ TEST_F(SaveFolder, ARecordThatIsNotCompleteOrNamesAnotherFolderIsDiscarded) {
 TEST_F(SaveFolder, TheNextSaveFinishesAnInterruptedOneFirst) {
     stage({"Smith.use", "Smith.sta", "Smith.cti", "Smith.hol"}, true);
     std::vector<FileContent> next = {FileContent{dir / "Smith.use", "newest use\r\n", true}};
-    ASSERT_FALSE(writeFiles(next).has_value());
+    ASSERT_FALSE(writeFiles(next).failed());
     std::map<std::string, std::string> expected = newFiles;
     expected["Smith.use"] = "newest use\r\n";
     EXPECT_EQ(folderContents(), expected);

@@ -144,10 +144,10 @@ void calculation(FuzzedDataProvider& in) {
     (void)Calcu_late(pay);
 }
 
-ReadResult readBack(FieldReader& in, CitySettings& c) {
+Status readBack(FieldReader& in, CitySettings& c) {
     return readCityFile(in, c);
 }
-ReadResult readBack(FieldReader& in, NonCitySettings& n) {
+Status readBack(FieldReader& in, NonCitySettings& n) {
     return readNonCityFile(in, n);
 }
 
@@ -164,7 +164,7 @@ void dialogTakeOver(FuzzedDataProvider& in, Dialog& dialog, std::initializer_lis
     } else {
         FieldReader back(text(settings), "taken");
         Settings read{};
-        check(!readBack(back, read));  // every number taken is one a file can hold
+        check(readBack(back, read).ok());  // every number taken is one a file can hold
     }
 }
 
@@ -178,7 +178,9 @@ void dialogs(FuzzedDataProvider& in) {
             d.newYork();
             dialogTakeOver<CityDialog, CitySettings>(
                 in, d, boxes,
-                [](CityDialog& dialog, CitySettings& c) { return dialog.fillVar(c).has_value(); },
+                [](CityDialog& dialog, CitySettings& c) {
+                    return dialog.takeOverBoxes(c).has_value();
+                },
                 [](const CitySettings& c) { return cityFileText(c); });
             break;
         }
@@ -191,14 +193,14 @@ void dialogs(FuzzedDataProvider& in) {
             dialogTakeOver<NonCityDialog, NonCitySettings>(
                 in, d, boxes,
                 [](NonCityDialog& dialog, NonCitySettings& n) {
-                    return dialog.fillVarib(n).has_value();
+                    return dialog.takeOverBoxes(n).has_value();
                 },
                 [](const NonCitySettings& n) { return nonCityFileText(n); });
             break;
         }
         case 2: {
             StateDialog d;
-            d.newYorkButton();
+            d.newYork();
             for (TextBox* box : {&d.txtStateMinBS[1], &d.txtStateAmtBM[8], &d.txtStatePerBS[9],
                                  &d.txtStateSgExp[0], &d.txtSDIpercent, &d.txtSUIwageBase,
                                  &d.txtStateAdj, &d.txtCalAllow}) {
@@ -207,12 +209,12 @@ void dialogs(FuzzedDataProvider& in) {
             StateSettings s{};
             Profile p;
             const std::string before = stateFileText(s, p);
-            if (d.fillVari(s)) {
+            if (d.takeOverBoxes(s)) {
                 check(stateFileText(s, p) == before);
             } else {
                 FieldReader back(stateFileText(s, p), "taken");
                 StateSettings read{};
-                check(!readStateFile(back, read, p));
+                check(readStateFile(back, read, p).ok());
             }
             break;
         }
@@ -227,14 +229,14 @@ void dialogs(FuzzedDataProvider& in) {
             }
             StateSettings s;
             const std::string before = useFileText(p, s) + stateFileText(s, p);
-            auto taken = d.fillVar_(p);
+            auto taken = d.takeOverBoxes(p);
             if (std::holds_alternative<BadBox>(taken)) {
                 check(useFileText(p, s) + stateFileText(s, p) == before);
             } else {
                 FieldReader use(useFileText(p, s), "taken");
                 Profile read;
                 StateSettings readState;
-                check(!readUseFile(use, read, readState));
+                check(readUseFile(use, read, readState).ok());
             }
             break;
         }

@@ -1,6 +1,7 @@
 // The city dialog: New York values in blank boxes, taking the boxes over all or nothing,
 // NO LOCAL TAX, New York, CLEAR ALL, showing the settings; and the number boxes' key filter.
 #include "session/city_dialog.hpp"
+#include "session/tests/box_name.hpp"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,7 @@ CitySettings distinctSettings() {
 
 TEST(CityDialog, WithoutAFileTheLoadSequenceTakesTheNewYorkValues) {
     CityDialog d;
-    d.CheckFor();
+    d.fillBlankBoxes();
     EXPECT_EQ(d.txtCityMinBS[1].text, "308");
     EXPECT_EQ(d.txtCityPerBM[1].text, "0.0265");
     EXPECT_EQ(d.txtCityAmtBS[1].text, "5.85");
@@ -83,7 +84,7 @@ TEST(CityDialog, WithoutAFileTheLoadSequenceTakesTheNewYorkValues) {
 
     CitySettings c = distinctSettings();
     c.NoLocalTax = 1;
-    ASSERT_FALSE(d.fillVar(c));
+    ASSERT_FALSE(d.takeOverBoxes(c));
     expectNewYork(c);
     EXPECT_EQ(c.NoLocalTax, 0);
     EXPECT_EQ(d.ckNoLocalTax.value, 0);
@@ -113,9 +114,9 @@ TEST(CityDialog, AnEmptiedBoxTakesTheNewYorkValueOfItsCell) {
         CityDialog d;
         d.showSettings(stored);
         (d.*k.boxes)[k.row].text.clear();
-        d.CheckFor();
+        d.fillBlankBoxes();
         CitySettings c = stored;
-        ASSERT_FALSE(d.fillVar(c));
+        ASSERT_FALSE(d.takeOverBoxes(c));
         CitySettings expected = stored;
         (expected.*k.setting)[k.row] = k.expected;
         expectSame(c, expected);
@@ -124,9 +125,9 @@ TEST(CityDialog, AnEmptiedBoxTakesTheNewYorkValueOfItsCell) {
 
 TEST(CityDialog, NoLocalTaxEmptiesTheTablesAndSavesAsChecked) {
     CityDialog d;
-    d.CheckFor();
+    d.fillBlankBoxes();
     CitySettings c;
-    ASSERT_FALSE(d.fillVar(c));
+    ASSERT_FALSE(d.takeOverBoxes(c));
 
     d.noLocalTaxChanged(1, c);
     EXPECT_EQ(d.ckNoLocalTax.value, 1);
@@ -136,7 +137,7 @@ TEST(CityDialog, NoLocalTaxEmptiesTheTablesAndSavesAsChecked) {
     EXPECT_EQ(d.txtCityPerBS[0].text, "0");
     EXPECT_EQ(d.txtCityMarExp[9].text, "0");
 
-    ASSERT_FALSE(d.fillVar(c));
+    ASSERT_FALSE(d.takeOverBoxes(c));
     expectEmptied(c);
     EXPECT_EQ(c.NoLocalTax, 1);
 
@@ -146,9 +147,9 @@ TEST(CityDialog, NoLocalTaxEmptiesTheTablesAndSavesAsChecked) {
     EXPECT_EQ(reopened.ckNoLocalTax.value, 1);
     EXPECT_EQ(reopened.txtCityMinBS[4].text, "999999");
     EXPECT_EQ(reopened.txtCityAmtBM[6].text, "0");
-    reopened.CheckFor();
+    reopened.fillBlankBoxes();
     CitySettings again;
-    ASSERT_FALSE(reopened.fillVar(again));
+    ASSERT_FALSE(reopened.takeOverBoxes(again));
     expectEmptied(again);
     EXPECT_EQ(again.NoLocalTax, 1);
 }
@@ -163,7 +164,7 @@ TEST(CityDialog, UncheckingNoLocalTaxShowsTheSettingsAgainWithoutResettingIt) {
     EXPECT_EQ(c.NoLocalTax, 1);  // only the take-over resets it
     EXPECT_EQ(d.txtCityMinBS[0].text, "1000");
     EXPECT_EQ(d.txtCityMarExp[9].text, "1079");
-    ASSERT_FALSE(d.fillVar(c));
+    ASSERT_FALSE(d.takeOverBoxes(c));
     EXPECT_EQ(c.NoLocalTax, 0);
 }
 
@@ -204,14 +205,14 @@ TEST(CityDialog, ClearAllLeavesTheCheckBox) {
     for (const std::int16_t checked : {std::int16_t{0}, std::int16_t{1}}) {
         SCOPED_TRACE(checked);
         CityDialog d;
-        d.CheckFor();
+        d.fillBlankBoxes();
         d.ckNoLocalTax.value = checked;
         d.clearAll();
         EXPECT_EQ(d.ckNoLocalTax.value, checked);
         EXPECT_EQ(d.txtCityMinBM[0].text, "999999");
         EXPECT_EQ(d.txtCitySgExp[4].text, "0");
         CitySettings c;
-        ASSERT_FALSE(d.fillVar(c));
+        ASSERT_FALSE(d.takeOverBoxes(c));
         expectEmptied(c);
         EXPECT_EQ(c.NoLocalTax, checked);
     }
@@ -227,7 +228,7 @@ TEST(CityDialog, NewYorkClearsNoLocalTaxAndFillsEveryBox) {
     EXPECT_EQ(d.ckNoLocalTax.value, 0);
     EXPECT_EQ(d.txtCityAmtBM[6].text, "801.09");
     EXPECT_EQ(d.txtCityAmtBS[6].text, "801.31");
-    ASSERT_FALSE(d.fillVar(c));
+    ASSERT_FALSE(d.takeOverBoxes(c));
     expectNewYork(c);
     EXPECT_EQ(c.NoLocalTax, 0);
 }
@@ -236,13 +237,13 @@ TEST(CityDialog, OnlyEmptyBoxesAreFilledSoALoneSpaceIsRefused) {
     CityDialog d;
     d.txtCityMinBS[0].text = " ";
     d.txtCityAmtBS[0].text = "12";
-    d.CheckFor();
+    d.fillBlankBoxes();
     EXPECT_EQ(d.txtCityMinBS[0].text, " ");
     EXPECT_EQ(d.txtCityAmtBS[0].text, "12");
     CitySettings c;
-    const auto bad = d.fillVar(c);
+    const auto bad = d.takeOverBoxes(c);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtCityMinBS(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtCityMinBS(0)");
 }
 
 TEST(CityDialog, TextThatIsNotANumberIsRefusedAndNoSettingChanges) {
@@ -263,32 +264,32 @@ TEST(CityDialog, TextThatIsNotANumberIsRefusedAndNoSettingChanges) {
     for (const Case& k : cases) {
         SCOPED_TRACE(k.named);
         CityDialog d;
-        d.CheckFor();
+        d.fillBlankBoxes();
         d.ckNoLocalTax.value = 1;  // would change NoLocalTax if anything were taken
         (d.*k.boxes)[k.row].text = k.text;
         CitySettings c = distinctSettings();
-        const auto bad = d.fillVar(c);
+        const auto bad = d.takeOverBoxes(c);
         ASSERT_TRUE(bad);
-        EXPECT_EQ(bad->box, k.named);
+        EXPECT_EQ(testing::boxName(*bad), k.named);
         expectSame(c, distinctSettings());  // NoLocalTax stays 0 as well
     }
 }
 
 TEST(CityDialog, TheFirstBadBoxIsNamedLineByLine) {
     CityDialog d;
-    d.CheckFor();
+    d.fillBlankBoxes();
     d.txtCityMarExp[0].text = "x";  // allowances come after the tables
     d.txtCityMinBS[1].text = "x";   // line 2
     d.txtCityPerBM[0].text = "x";   // line 1, last column of the tables
     CitySettings c;
-    auto bad = d.fillVar(c);
+    auto bad = d.takeOverBoxes(c);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtCityPerBM(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtCityPerBM(0)");
     d.txtCityPerBM[0].text = "0";
     d.txtCityMinBS[1].text = "308";
-    bad = d.fillVar(c);
+    bad = d.takeOverBoxes(c);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtCityMarExp(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtCityMarExp(0)");
 }
 
 TEST(NumberBoxKeyFilter, TakesDigitsSpaceMinusPeriodAndBackspaceOnly) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "session/tests/box_name.hpp"
 #include "session/tests/session_fixture.hpp"
 
 namespace quillon {
@@ -133,8 +134,8 @@ class Integrity : public WorkingFolder {
         r.rows[0].Date = "01/08/2016";
         r.rows[0].Gross = 300;
         r.totals.TotGross = Currency::fromDouble(300);
-        ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", r, kWeeklyRows).has_value());
-        ASSERT_FALSE(writeRegisterFile(dir / "Brown.yrb", r, kBiWeeklyRows).has_value());
+        ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", r, kWeeklyRows).failed());
+        ASSERT_FALSE(writeRegisterFile(dir / "Brown.yrb", r, kBiWeeklyRows).failed());
     }
 
     // A session with Jones open, his state special and his tables his own.
@@ -420,25 +421,25 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         city.newYork();
         city.txtCityAmtBM[6].text = text;
         CitySettings c;
-        const auto cityBad = city.fillVar(c);
+        const auto cityBad = city.takeOverBoxes(c);
         ASSERT_TRUE(cityBad.has_value());
-        EXPECT_EQ(cityBad->box, "txtCityAmtBM(6)");
+        EXPECT_EQ(testing::boxName(*cityBad), "txtCityAmtBM(6)");
 
         NonCityDialog nonCity;
         nonCity.deFault();
         nonCity.txtNonPer.text = text;
         NonCitySettings n;
-        const auto nonCityBad = nonCity.fillVarib(n);
+        const auto nonCityBad = nonCity.takeOverBoxes(n);
         ASSERT_TRUE(nonCityBad.has_value());
-        EXPECT_EQ(nonCityBad->box, "txtNonPer");
+        EXPECT_EQ(testing::boxName(*nonCityBad), "txtNonPer");
 
         StateDialog state;
-        state.newYorkButton();
+        state.newYork();
         state.txtSDIwageBase.text = text;
         StateSettings st;
-        const auto stateBad = state.fillVari(st);
+        const auto stateBad = state.takeOverBoxes(st);
         ASSERT_TRUE(stateBad.has_value());
-        EXPECT_EQ(stateBad->box, "txtSDIwageBase");
+        EXPECT_EQ(testing::boxName(*stateBad), "txtSDIwageBase");
     }
     // The tax information's amount boxes take their leading number, which must fit too.
     for (auto box : {&TaxInfoDialog::txtMuni, &TaxInfoDialog::txtKplan, &TaxInfoDialog::txtCafe,
@@ -448,11 +449,11 @@ TEST(SettingsBoxes, ANumberOfABillionOrMoreIsRefusedNamingTheBox) {
         info.prepareLoad(p);
         (info.*box).text = "12345678901";
         const Profile before = p;
-        auto taken = info.fillVar_(p);
+        auto taken = info.takeOverBoxes(p);
         ASSERT_TRUE(std::holds_alternative<BadBox>(taken));
         EXPECT_EQ(useFileText(p, {}), useFileText(before, {}));
     }
-    EXPECT_EQ(describeBox("txtKplan"), "K Plan");
+    EXPECT_EQ(namedBox("txtKplan").words, "K Plan");
 }
 
 TEST_F(Integrity, AMessageQuotesALongTextShortAndEscaped) {

@@ -1,6 +1,7 @@
 // The non-city dialog: the default values, blank filling, taking the boxes over all or nothing
 // and showing the settings.
 #include "session/noncity_dialog.hpp"
+#include "session/tests/box_name.hpp"
 
 #include <gtest/gtest.h>
 
@@ -48,13 +49,13 @@ NonCitySettings defaults() {
 
 TEST(NonCityDialog, WithoutAFileTheLoadSequenceTakesTheDefaults) {
     NonCityDialog d;
-    d.ChkFor();
+    d.fillBlankBoxes();
     EXPECT_EQ(d.txtNonMinBi[1].text, "145");
     EXPECT_EQ(d.txtNonMinWk[7].text, "999999");
     EXPECT_EQ(d.txtNonExpWk[3].text, "19");
     EXPECT_EQ(d.txtNonPer.text, "0.0045");
     NonCitySettings n = distinctSettings();
-    ASSERT_FALSE(d.fillVarib(n));
+    ASSERT_FALSE(d.takeOverBoxes(n));
     expectSame(n, defaults());
     EXPECT_EQ(d.caption, "NON City Resident");
 }
@@ -68,7 +69,7 @@ TEST(NonCityDialog, DefaultReplacesEveryBox) {
     EXPECT_EQ(d.txtNonMinBi[4].text, "1154");
     EXPECT_EQ(d.txtNonPer.text, "0.0045");
     NonCitySettings n;
-    ASSERT_FALSE(d.fillVarib(n));
+    ASSERT_FALSE(d.takeOverBoxes(n));
     expectSame(n, defaults());
 }
 
@@ -104,9 +105,9 @@ TEST(NonCityDialog, AnEmptiedBoxTakesItsDefaultAndOthersStay) {
             d.txtNonPer.text.clear();
             expected.NonPer = k.expected;
         }
-        d.ChkFor();
+        d.fillBlankBoxes();
         NonCitySettings n = stored;
-        ASSERT_FALSE(d.fillVarib(n));
+        ASSERT_FALSE(d.takeOverBoxes(n));
         expectSame(n, expected);
     }
 }
@@ -115,14 +116,14 @@ TEST(NonCityDialog, ALoneSpaceIsNotBlankAndIsRefused) {
     NonCityDialog d;
     d.txtNonExpBi[0].text = " ";
     d.txtNonPer.text = " ";
-    d.ChkFor();
+    d.fillBlankBoxes();
     EXPECT_EQ(d.txtNonExpBi[0].text, " ");
     EXPECT_EQ(d.txtNonPer.text, " ");
     EXPECT_EQ(d.txtNonExpBi[1].text, "115");
     NonCitySettings n;
-    const auto bad = d.fillVarib(n);
+    const auto bad = d.takeOverBoxes(n);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtNonExpBi(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtNonExpBi(0)");
 }
 
 TEST(NonCityDialog, ShowingSettingsWritesDecimalText) {
@@ -162,9 +163,9 @@ TEST(NonCityDialog, TextThatIsNotANumberIsRefusedAndNoSettingChanges) {
             d.txtNonPer.text = k.text;
         }
         NonCitySettings n = distinctSettings();
-        const auto bad = d.fillVarib(n);
+        const auto bad = d.takeOverBoxes(n);
         ASSERT_TRUE(bad);
-        EXPECT_EQ(bad->box, k.named);
+        EXPECT_EQ(testing::boxName(*bad), k.named);
         expectSame(n, distinctSettings());
     }
 }
@@ -176,14 +177,14 @@ TEST(NonCityDialog, TheFirstBadBoxIsNamedLineByLine) {
     d.txtNonMinBi[1].text = "x";
     d.txtNonExpWk[0].text = "x";
     NonCitySettings n;
-    auto bad = d.fillVarib(n);
+    auto bad = d.takeOverBoxes(n);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtNonExpWk(0)");
+    EXPECT_EQ(testing::boxName(*bad), "txtNonExpWk(0)");
     d.txtNonExpWk[0].text = "0";
     d.txtNonMinBi[1].text = "145";
-    bad = d.fillVarib(n);
+    bad = d.takeOverBoxes(n);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtNonPer");
+    EXPECT_EQ(testing::boxName(*bad), "txtNonPer");
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ TEST_F(Printing, AHeadingWithAQuoteOrALineBreakReadsBack) {
                                   ""};
     EXPECT_EQ(s.heading, expected);
     CompanyHeading read;
-    ASSERT_FALSE(readHeadingFile(dir / "Header.sav", read).has_value());
+    ASSERT_FALSE(readHeadingFile(dir / "Header.sav", read).failed());
     EXPECT_EQ(read, expected);
 
     // Another program started in the folder gets the same heading.

@@ -2,6 +2,7 @@
 // TAX, CLEAR ALL, "Use Base", the special states' presets and the load sequence's helpers.
 // Expected box texts are read off the state tables and the presets' figures by hand.
 #include "session/state_dialog.hpp"
+#include "session/tests/box_name.hpp"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ PresetContext context(bool biWeekly, std::string status = "Married") {
 // State" and NO STATE TAX checked, so that a press's clearing shows.
 StateDialog newYorkDialog() {
     StateDialog d;
-    d.newYorkButton();
+    d.newYork();
     d.ckSpouse.value = 1;
     d.ckSpouse.visible = true;
     d.ckRoundOff.value = 1;
@@ -648,7 +649,7 @@ TEST(StateDialogNewYork, PutsTheStandardLayoutBackAfterEveryPreset) {
             SCOPED_TRACE(std::to_string(static_cast<int>(s)) + (biWeekly ? " bi" : " weekly"));
             StateDialog d = newYorkDialog();
             d.pressSpecialState(s, context(biWeekly));
-            d.newYorkButton();
+            d.newYork();
 
             EXPECT_EQ(d.Label14.caption, "Single");
             EXPECT_EQ(d.Label15.caption, "Married");
@@ -713,7 +714,7 @@ TEST(StateDialogCheckFor, FillsOnlyEmptyBoxesWithTheNewYorkValueOfTheirCell) {
     box(d, MinS, 0).text = " ";
     box(d, AmtS, 0).text = "12";
     d.txtStateAdj.text = " ";
-    d.CheckFor();
+    d.fillBlankBoxes();
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(kColNames[c.col]) + "(" + std::to_string(c.row) + ")");
         EXPECT_EQ(box(d, c.col, c.row).text, c.text);
@@ -731,7 +732,7 @@ TEST(StateDialogFillVari, AnEmptiedBoxStoresItsNewYorkValue) {
     d.clearAll();
     box(d, AmtM, 7).text = "";
     StateSettings s;
-    ASSERT_FALSE(d.fillVari(s).has_value());
+    ASSERT_FALSE(d.takeOverBoxes(s).has_value());
     EXPECT_EQ(s.StateAmtBM[7], 257.04f);
     EXPECT_EQ(s.StateAmtBS[7], 0.0f);
     EXPECT_EQ(s.StateMinBM[7], 999999.0f);
@@ -739,7 +740,7 @@ TEST(StateDialogFillVari, AnEmptiedBoxStoresItsNewYorkValue) {
 
 TEST(StateDialogFillVari, TakesEveryBoxAndSwitchOver) {
     StateDialog d;
-    d.CheckFor();
+    d.fillBlankBoxes();
     d.txtSDIpercent.text = "1.2";
     d.txtSUIwageBase.text = "7000";
     d.txtStateAdj.text = "-2.5";
@@ -750,7 +751,7 @@ TEST(StateDialogFillVari, TakesEveryBoxAndSwitchOver) {
     d.ckSpouse.value = 1;
     d.ckRoundOff.value = 1;
     StateSettings s;
-    ASSERT_FALSE(d.fillVari(s).has_value());
+    ASSERT_FALSE(d.takeOverBoxes(s).has_value());
     EXPECT_EQ(s.StateMinBS[9], 8231.0f);
     EXPECT_EQ(s.StatePerBS[2], 0.0525f);
     EXPECT_EQ(s.StatePerBM[7], 0.0778f);
@@ -790,9 +791,9 @@ TEST(StateDialogFillVari, ABoxThatIsNotANumberRefusesTheWholeCopyAndIsNamed) {
         box(d, c.col, c.row).text = c.text;
         const StateSettings before = savedSettings();
         StateSettings s = before;
-        const std::optional<NonNumericBox> bad = d.fillVari(s);
+        const std::optional<BadBox> bad = d.takeOverBoxes(s);
         ASSERT_TRUE(bad.has_value());
-        EXPECT_EQ(bad->box, c.name);
+        EXPECT_EQ(testing::boxName(*bad), c.name);
         EXPECT_TRUE(sameSettings(s, before));
     }
 }
@@ -812,9 +813,9 @@ TEST(StateDialogFillVari, SingleBoxesAreCheckedAndTheFirstFaultyBoxIsNamed) {
         StateDialog d = newYorkDialog();
         d.*c.bad = TextBox{"-"};
         StateSettings s = savedSettings();
-        const auto bad = d.fillVari(s);
+        const auto bad = d.takeOverBoxes(s);
         ASSERT_TRUE(bad.has_value());
-        EXPECT_EQ(bad->box, c.name);
+        EXPECT_EQ(testing::boxName(*bad), c.name);
         EXPECT_TRUE(sameSettings(s, savedSettings()));
     }
 
@@ -825,7 +826,7 @@ TEST(StateDialogFillVari, SingleBoxesAreCheckedAndTheFirstFaultyBoxIsNamed) {
     box(d, MinM, 2).text = "..";
     box(d, SgExp, 0).text = "..";
     StateSettings s;
-    EXPECT_EQ(d.fillVari(s)->box, "txtStateMinBM(2)");
+    EXPECT_EQ(testing::boxName(*d.takeOverBoxes(s)), "txtStateMinBM(2)");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -860,7 +861,7 @@ TEST(StateDialogNoStateTax, CheckingEmptiesTheTablesAndShowsTheSettingsElsewhere
     EXPECT_EQ(d.ckRoundOff.value, 0);
 
     StateSettings taken;
-    ASSERT_FALSE(d.fillVari(taken).has_value());
+    ASSERT_FALSE(d.takeOverBoxes(taken).has_value());
     EXPECT_EQ(taken.NoStateTax, 1);
     for (std::size_t r = 0; r < 10; ++r) {
         EXPECT_EQ(taken.StateMinBS[r], 999999.0f);
@@ -998,7 +999,7 @@ TEST(StateDialogLive, SwitchesAndAmountsComeFromTheBoxes) {
 
 TEST(StateDialogLoad, CheckedPresetsRunInOrderAndLouisianaShowsItsMainWindowBox) {
     StateDialog d;
-    d.CheckFor();
+    d.fillBlankBoxes();
     d.ckLouis.value = 1;
     d.applyCheckedPresets(context(true));
     EXPECT_TRUE(d.louisPriorVisible);
@@ -1007,7 +1008,7 @@ TEST(StateDialogLoad, CheckedPresetsRunInOrderAndLouisianaShowsItsMainWindowBox)
     // Oregon's preset puts the settings back and leaves Oregon alone selected, so Utah's preset
     // after it does not run.
     StateDialog two;
-    two.CheckFor();
+    two.fillBlankBoxes();
     two.ckOregon.value = 1;
     two.ckUtah.value = 1;
     PresetContext ctx = context(true);
@@ -1033,7 +1034,7 @@ TEST(StateDialogLoad, ShowingMakesSpouseWorksVisibleForMissouriAndUtah) {
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.state));
         StateDialog d;
-        d.CheckFor();
+        d.fillBlankBoxes();
         d.specialBox(c.state).value = 1;
         d.afterShown(context(true));
         EXPECT_EQ(d.ckSpouse.visible, c.visible);
@@ -1062,8 +1063,8 @@ TEST(StateDialogLoad, CheckForConditionsOfLoadAndSave) {
         if (c.checked != nullptr) {
             (d.*c.checked).value = 1;
         }
-        EXPECT_EQ(d.loadNeedsCheckFor(), c.load);
-        EXPECT_EQ(d.saveNeedsCheckFor(), c.save);
+        EXPECT_EQ(d.loadFillsBlankBoxes(), c.load);
+        EXPECT_EQ(d.saveFillsBlankBoxes(), c.save);
     }
 }
 

@@ -3,6 +3,7 @@
 // the 7.5 rule, the K plan boxes, the main window's captions and notice, and the new-employee
 // reset.
 #include "session/tax_info_dialog.hpp"
+#include "session/tests/box_name.hpp"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,7 @@ TEST(TaxInfoDialog, AnEmptyProfileLoadsWithTheDefaults) {
     EXPECT_EQ(d.caption, "User Info");
 
     Profile taken = p;
-    const auto items = d.fillVar_(taken);
+    const auto items = d.takeOverBoxes(taken);
     ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(items));
     EXPECT_EQ(taken.HourRate, 7.5f);
     EXPECT_EQ(taken.DedName9, "Health Ins");
@@ -123,7 +124,7 @@ TEST(TaxInfoDialog, LoadingShowsEveryFieldAndTakesItBackUnchanged) {
     EXPECT_TRUE(d.optBiWeek.value);
     EXPECT_FALSE(d.optWeek.value);
     Profile taken;
-    ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.fillVar_(taken)));
+    ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.takeOverBoxes(taken)));
     EXPECT_EQ(dialogFields(taken), dialogFields(someEmployee()));
 }
 
@@ -161,7 +162,7 @@ TEST(TaxInfoDialog, EveryControlReachesItsOwnField) {
     d.kplanFixedChanged(1);
     d.txtCafe.text = "13";
     d.ckCafeState.value = 1;
-    ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.fillVar_(p)));
+    ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.takeOverBoxes(p)));
 
     Profile expected;
     expected.EmpName = "N";
@@ -210,7 +211,7 @@ TEST(TaxInfoDialog, ALoadWithoutAFrequencyIsWeekly) {
         {true, false, true, false},
     };
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.weekly << k.biWeekly);
+        SCOPED_TRACE(::testing::Message() << k.weekly << k.biWeekly);
         Profile p = someEmployee();
         p.PayWeekly = k.weekly;
         p.PayBiWeekly = k.biWeekly;
@@ -219,7 +220,7 @@ TEST(TaxInfoDialog, ALoadWithoutAFrequencyIsWeekly) {
         EXPECT_EQ(p.PayBiWeekly, k.expectBiWeekly);
         EXPECT_EQ(d.optWeek.value, k.expectWeekly);
         EXPECT_EQ(d.optBiWeek.value, k.expectBiWeekly);
-        const auto items = d.fillVar_(p);
+        const auto items = d.takeOverBoxes(p);
         ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(items));
         EXPECT_EQ(p.PayWeekly, k.expectWeekly);
         EXPECT_EQ(std::get<TaxInfoMainItems>(items).tableNotice,
@@ -238,7 +239,7 @@ TEST(TaxInfoDialog, ALoadRepairsTheKplanKind) {
         {0, 1, 0, 1},
     };
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.percent << k.fixed);
+        SCOPED_TRACE(::testing::Message() << k.percent << k.fixed);
         Profile p = someEmployee();
         p.KplanPercent = k.percent;
         p.KplanFixed = k.fixed;
@@ -247,7 +248,7 @@ TEST(TaxInfoDialog, ALoadRepairsTheKplanKind) {
         EXPECT_EQ(p.KplanFixed, k.expectFixed);
         EXPECT_EQ(d.ckKpPer.value, k.expectPercent);
         EXPECT_EQ(d.ckKpFix.value, k.expectFixed);
-        ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.fillVar_(p)));
+        ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.takeOverBoxes(p)));
         EXPECT_EQ(p.KplanPercent, k.expectPercent);
         EXPECT_EQ(p.KplanFixed, k.expectFixed);
     }
@@ -267,7 +268,7 @@ TEST(TaxInfoDialog, HourlyRateOneReadingAsZeroBecomesSevenAndAHalf) {
         Profile p = someEmployee();
         TaxInfoDialog d = loadedWith(p);
         d.txtHourRate.text = k.text;
-        ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.fillVar_(p)));
+        ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.takeOverBoxes(p)));
         EXPECT_EQ(p.HourRate, k.rate);
         EXPECT_EQ(d.txtHourRate.text, k.shown);
     }
@@ -302,11 +303,11 @@ TEST(TaxInfoDialog, AmountBoxesTakeTheLeadingNumber) {
     };
     for (const auto& b : boxes) {
         for (const auto& k : cases) {
-            SCOPED_TRACE(testing::Message() << b.name << " \"" << k.text << "\"");
+            SCOPED_TRACE(::testing::Message() << b.name << " \"" << k.text << "\"");
             Profile p = someEmployee();
             TaxInfoDialog d = loadedWith(p);
             d.*b.box = TextBox{k.text};
-            ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.fillVar_(p)));
+            ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.takeOverBoxes(p)));
             EXPECT_EQ(p.*b.field, k.amount);
         }
     }
@@ -322,7 +323,7 @@ TEST(TaxInfoDialog, StateExemptionsRoundToTheNearestEvenInteger) {
         Profile p = someEmployee();
         TaxInfoDialog d = loadedWith(p);
         d.cboDepend2.text = k.text;
-        ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.fillVar_(p)));
+        ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(d.takeOverBoxes(p)));
         EXPECT_EQ(p.StateExemptions, k.exemptions);
     }
 }
@@ -345,7 +346,7 @@ TEST(TaxInfoDialog, ARateOrStateExemptionThatIsNotANumberChangesNothing) {
         {&TaxInfoDialog::cboDepend2, "40000", "cboDepend2"},
     };
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.named << " \"" << k.text << "\"");
+        SCOPED_TRACE(::testing::Message() << k.named << " \"" << k.text << "\"");
         Profile stored = someEmployee();
         stored.HourRate = 0;  // its box shows 7.5 after the load
         Profile p = stored;
@@ -359,9 +360,9 @@ TEST(TaxInfoDialog, ARateOrStateExemptionThatIsNotANumberChangesNothing) {
         d.txtTax5.text = "Other";
         d.*k.box = TextBox{k.text};
         const Profile before = p;
-        const auto result = d.fillVar_(p);
+        const auto result = d.takeOverBoxes(p);
         ASSERT_TRUE(std::holds_alternative<BadBox>(result));
-        EXPECT_EQ(std::get<BadBox>(result).box, k.named);
+        EXPECT_EQ(testing::boxName(std::get<BadBox>(result)), k.named);
         EXPECT_EQ(dialogFields(p), dialogFields(before));
         if (k.box != &TaxInfoDialog::txtHourRate) {
             EXPECT_EQ(d.txtHourRate.text, "0");  // the 7.5 rule is part of the take-over
@@ -374,7 +375,7 @@ TEST(TaxInfoDialog, TakingOverUpdatesTheMainWindowCaptionsAndNotice) {
     TaxInfoDialog d = loadedWith(p);
     d.txtTax7.text = "Local 12";
     d.selectFrequency(true);
-    auto items = d.fillVar_(p);
+    auto items = d.takeOverBoxes(p);
     ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(items));
     const std::array<std::string, 5> captions = {"Credit", "Savings", "Local 12", "Retire",
                                                  "Medical"};
@@ -383,7 +384,7 @@ TEST(TaxInfoDialog, TakingOverUpdatesTheMainWindowCaptionsAndNotice) {
     EXPECT_EQ(p.DedName7, "Local 12");
 
     d.selectFrequency(false);
-    items = d.fillVar_(p);
+    items = d.takeOverBoxes(p);
     ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(items));
     EXPECT_EQ(std::get<TaxInfoMainItems>(items).tableNotice, "Bi-Weekly Tax Tables");
     EXPECT_FALSE(p.PayWeekly);
@@ -394,7 +395,7 @@ TEST(TaxInfoDialog, AClearedCaptionShowsItsDefaultAgainWhenReopened) {
     Profile p = someEmployee();
     TaxInfoDialog d = loadedWith(p);
     d.txtTax7.text.clear();
-    auto items = d.fillVar_(p);
+    auto items = d.takeOverBoxes(p);
     ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(items));
     EXPECT_EQ(std::get<TaxInfoMainItems>(items).deductionCaptions[2], "");
     EXPECT_EQ(p.DedName7, "");
@@ -402,7 +403,7 @@ TEST(TaxInfoDialog, AClearedCaptionShowsItsDefaultAgainWhenReopened) {
     TaxInfoDialog reopened = loadedWith(p);
     EXPECT_EQ(reopened.txtTax7.text, "Dues");
     EXPECT_EQ(reopened.deductionCaption(7), "Dues");
-    items = reopened.fillVar_(p);
+    items = reopened.takeOverBoxes(p);
     ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(items));
     EXPECT_EQ(std::get<TaxInfoMainItems>(items).deductionCaptions[2], "Dues");
 }
@@ -428,7 +429,7 @@ TEST(TaxInfoDialog, TheKplanBoxesExcludeEachOther) {
     p.KplanFixed = 0;
     TaxInfoDialog loaded = loadedWith(p);
     loaded.kplanFixedChanged(1);
-    ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(loaded.fillVar_(p)));
+    ASSERT_TRUE(std::holds_alternative<TaxInfoMainItems>(loaded.takeOverBoxes(p)));
     EXPECT_EQ(p.KplanFixed, 1);
     EXPECT_EQ(p.KplanPercent, 0);
 }
@@ -529,7 +530,7 @@ TEST(TaxInfoDialog, SavingTakesTheRatesAndRepairsFrequencyAndKplan) {
     p.PayWeekly = false;
     const auto bad = d.takeOverForSave(p);
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->box, "txtHourRate2");
+    EXPECT_EQ(testing::boxName(*bad), "txtHourRate2");
     EXPECT_EQ(p.HourRate2, 31.5f);
     EXPECT_EQ(p.TipsRate, 3.0f);
     EXPECT_TRUE(p.PayWeekly);
@@ -541,7 +542,7 @@ TEST(TaxInfoDialog, AfterSavingTheKplanFlagsAreExclusive) {
         std::int16_t expectPercent, expectFixed;
     } cases[] = {{1, 1, 1, 0}, {0, 1, 0, 1}, {1, 0, 1, 0}};
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.percent << k.fixed);
+        SCOPED_TRACE(::testing::Message() << k.percent << k.fixed);
         Profile p;
         p.KplanPercent = k.percent;
         p.KplanFixed = k.fixed;

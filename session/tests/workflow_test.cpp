@@ -221,8 +221,8 @@ TEST_F(Workflow, MakeDefaultWritesTheDefaultFilesThatANewEmployeeStartsFrom) {
     Session s = startedSession();
     ASSERT_TRUE(s.newEmployee("Smith").ok);
     ASSERT_TRUE(s.showStateDialog().ok);
-    s.stateDialog.model->txtStateAmtBS[1].text = "14";
-    ASSERT_TRUE(s.loadCityDialog().ok);
+    ASSERT_TRUE(s.stateDialogType({"txtStateAmtBS", 1}, "14").ok);
+    ASSERT_TRUE(s.showCityDialog().ok);
     ASSERT_TRUE(s.stateDialogMakeDefault().ok);
     EXPECT_EQ(s.UserFile, "Smith");
     for (const char* name : {".sta", ".cti", ".nci", ".use", ".and", ".cfe", ".hol"}) {
@@ -244,9 +244,9 @@ TEST_F(Workflow, ASettingsDialogOnTheScreenKeepsItsEditsThroughACalculation) {
     ASSERT_TRUE(s.newEmployee("Smith").ok);
     const std::string saved = read("Smith.sta");
     ASSERT_TRUE(s.showStateDialog().ok);
-    s.stateDialog.model->txtStateAmtBS[1].text = "99";
+    ASSERT_TRUE(s.stateDialogType({"txtStateAmtBS", 1}, "99").ok);
 
-    s.main.txtAmount[0].text = "40";
+    ASSERT_TRUE(s.typeIntoEntryBox(0, "40").ok);
     ASSERT_TRUE(s.calculate().ok);
     ASSERT_TRUE(s.stateDialog.loaded());
     EXPECT_TRUE(s.stateDialog.shown);
