@@ -104,7 +104,7 @@ StateDialogView::StateDialogView(Session& session, Asker& asker, QWidget* parent
         return static_cast<QLabel*>(nullptr);
     };
 
-    // The boxes, created row by row so that the tab order runs across a row.
+    // The boxes, column by column as the model holds them; the tab order is set at the end.
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         for (std::size_t r = 0; r < 10; ++r) {
             columns_[c][r] = settingsBox(namedBox(kColumns[c].control, static_cast<int>(r)), this);

@@ -122,8 +122,13 @@ T* find(QWidget* dialog, const QString& name) {
 QLineEdit* box(QWidget* dialog, const char* array, std::size_t row) {
     return find<QLineEdit>(dialog, arrayName(array, row));
 }
+// A click on a button, or on a check box's square (its widget may be wider than its caption).
 void click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(find(dialog, QString::fromLatin1(name)), Qt::LeftButton);
+    QWidget* control = find(dialog, QString::fromLatin1(name));
+    const QPoint at = qobject_cast<QCheckBox*>(control) != nullptr
+                          ? QPoint(6, control->height() / 2)
+                          : control->rect().center();
+    QTest::mouseClick(control, Qt::LeftButton, {}, at);
 }
 // Replaces a box's text as the operator does: into the box, everything selected, then the keys.
 void retype(QLineEdit* box, const QString& keys) {
@@ -141,6 +146,9 @@ class TaxTablesTest : public QObject {
   private slots:
     void iowaOnAWeeklyEmployeeShowsTheWeeklyStandardAndHidesTheBiweeklyLabels();
     void louisianaShowsTheMainWindowsLouisianaBox();
+    void aSpecialStateShowsItsSwitches_data();
+    void aSpecialStateShowsItsSwitches();
+    void useBaseNamesTheBaseBox();
     void noStateTaxThenSaveWritesTheEmptiedTables();
     void anEmptiedBoxIsSavedWithItsNewYorkValue();
     void aBoxThatIsNotANumberIsRefusedAndGetsTheFocus_data();
@@ -208,6 +216,60 @@ void TaxTablesTest::louisianaShowsTheMainWindowsLouisianaBox() {
     QVERIFY(louisPrior->isVisible());
     click(dialog, "cmdDefault");
     QVERIFY(!louisPrior->isVisible());
+}
+
+void TaxTablesTest::aSpecialStateShowsItsSwitches_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("spouseWorks");  // "Spouse Works" shown
+    QTest::addColumn<bool>("roundState");   // "Round State" checked
+    QTest::addColumn<bool>("biweekly");     // the three "BIWEEKLY " labels shown
+    QTest::newRow("Missouri") << "ckMissouri" << true << true << true;
+    QTest::newRow("N.C.") << "ckNC" << false << true << true;
+    QTest::newRow("Iowa") << "ckIowa" << false << true << false;
+    QTest::newRow("Utah") << "ckUtah" << false << false << true;
+    QTest::newRow("Mass") << "ckMass" << false << false << true;
+    QTest::newRow("Alabama") << "ckAlabama" << false << false << true;
+}
+
+void TaxTablesTest::aSpecialStateShowsItsSwitches() {
+    QFETCH(QString, state);
+    QFETCH(bool, spouseWorks);
+    QFETCH(bool, roundState);
+    QFETCH(bool, biweekly);
+    Desk desk;
+    ui::StateDialogView* dialog = desk.state();
+    QVERIFY(!find(dialog, QStringLiteral("ckSpouse"))->isVisible());
+    click(dialog, qPrintable(state));
+    QVERIFY(find<QCheckBox>(dialog, state)->isChecked());
+    QCOMPARE(find(dialog, QStringLiteral("ckSpouse"))->isVisible(), spouseWorks);
+    QCOMPARE(find<QCheckBox>(dialog, QStringLiteral("ckRoundOff"))->isChecked(), roundState);
+    for (const char* label : {"Label19", "Label20", "Label21"}) {
+        QCOMPARE(find(dialog, QString::fromLatin1(label))->isVisible(), biweekly);
+    }
+    // "CLEAR ALL" hides "Spouse Works" and clears "Round State"; the tables empty.
+    click(dialog, "cmdClearAll");
+    QVERIFY(!find(dialog, QStringLiteral("ckSpouse"))->isVisible());
+    QVERIFY(!find<QCheckBox>(dialog, QStringLiteral("ckRoundOff"))->isChecked());
+    QCOMPARE(box(dialog, "txtStateMinBM", 0)->text(), QStringLiteral("999999"));
+    QCOMPARE(box(dialog, "txtStateSgExp", 3)->text(), QStringLiteral("0"));
+    QVERIFY(desk.asker.told.empty());
+}
+
+void TaxTablesTest::useBaseNamesTheBaseBox() {
+    Desk desk;
+    ui::StateDialogView* dialog = desk.state();
+    auto* label = find<QLabel>(dialog, QStringLiteral("lbSDIbase"));
+    QCOMPARE(label->text(), QStringLiteral("Flat Rate"));
+    QCOMPARE(label->buddy(), find(dialog, QStringLiteral("txtSDIwageBase")));
+    click(dialog, "ckSDI");
+    QCOMPARE(label->text(), QStringLiteral("Wage Base"));
+    retype(find<QLineEdit>(dialog, QStringLiteral("txtSDIpercent")), QStringLiteral("1.2"));
+    // Cleared: the flat rate, and the rate box of its frame "0".
+    click(dialog, "ckSDI");
+    QCOMPARE(label->text(), QStringLiteral("Flat Rate"));
+    QCOMPARE(find<QLineEdit>(dialog, QStringLiteral("txtSDIpercent"))->text(), QStringLiteral("0"));
+    QCOMPARE(find<QLabel>(dialog, QStringLiteral("lbSUIbase"))->text(),
+             QStringLiteral("Flat Rate"));
 }
 
 void TaxTablesTest::noStateTaxThenSaveWritesTheEmptiedTables() {
