@@ -1,8 +1,11 @@
-// The main window's hooks for the windows of later versions. Each says so until its window is
-// built; wiring a window replaces the body of its one function.
+// The main window's hooks for the windows of later versions, and the settings dialogs. A hook
+// says so until its window is built; wiring a window replaces the body of its one function.
 #include "session/register_window.hpp"
+#include "ui/city_dialog_view.hpp"
 #include "ui/main_window_view.hpp"
+#include "ui/noncity_dialog_view.hpp"
 #include "ui/register_window_view.hpp"
+#include "ui/state_dialog_view.hpp"
 
 namespace quillon::ui {
 
@@ -36,16 +39,51 @@ void MainWindowView::yearToDate() {
     view->activateWindow();
 }
 
+// The settings dialogs are not modal: each is built once and shown again, drawn from the model
+// the session shows (loaded afresh after a save or cancel, the non-city edits kept after its
+// cancel).
 void MainWindowView::stateTaxDialog() {
-    notBuiltYet("S&tate Tax");
+    showOutcome(session_.showStateDialog());
+    if (!session_.stateDialog.shown) {
+        return;
+    }
+    if (!stateTax_) {
+        stateTax_ = new StateDialogView(session_, asker_, this);
+        // A special state shows or hides the main window's Louisiana box.
+        connect(stateTax_, &StateDialogView::mainWindowChanged, this, &MainWindowView::redraw);
+    }
+    stateTax_->redraw();
+    stateTax_->show();
+    stateTax_->raise();
+    stateTax_->activateWindow();
 }
 
 void MainWindowView::cityTaxDialog() {
-    notBuiltYet("C&ity Tax");
+    showOutcome(session_.showCityDialog());
+    if (!session_.cityDialog.shown) {
+        return;
+    }
+    if (!cityTax_) {
+        cityTax_ = new CityDialogView(session_, asker_, this);
+    }
+    cityTax_->redraw();
+    cityTax_->show();
+    cityTax_->raise();
+    cityTax_->activateWindow();
 }
 
 void MainWindowView::nonCityTaxDialog() {
-    notBuiltYet("Non City Tax");
+    showOutcome(session_.showNonCityDialog());
+    if (!session_.nonCityDialog.shown) {
+        return;
+    }
+    if (!nonCityTax_) {
+        nonCityTax_ = new NonCityDialogView(session_, asker_, this);
+    }
+    nonCityTax_->redraw();
+    nonCityTax_->show();
+    nonCityTax_->raise();
+    nonCityTax_->activateWindow();
 }
 
 void MainWindowView::savePayPeriod() {

@@ -14,10 +14,13 @@
 
 #include "session/entry_keys.hpp"
 #include "ui/check_writer_view.hpp"
+#include "ui/city_dialog_view.hpp"
 #include "ui/controls.hpp"
 #include "ui/heading_dialog_view.hpp"
 #include "ui/help_window.hpp"
+#include "ui/noncity_dialog_view.hpp"
 #include "ui/register_window_view.hpp"
+#include "ui/state_dialog_view.hpp"
 #include "ui/tax_info_dialog_view.hpp"
 
 namespace quillon::ui {
@@ -372,6 +375,17 @@ void MainWindowView::redraw() {
     if (checks_ && !session_.checkWriter.loaded()) {
         checks_->close();
     }
+    // A settings dialog stays on the screen while the session shows it (a calculation keeps its
+    // edits); New, Open and "Make Default" unload it.
+    if (stateTax_) {
+        stateTax_->followSession();
+    }
+    if (cityTax_) {
+        cityTax_->followSession();
+    }
+    if (nonCityTax_) {
+        nonCityTax_->followSession();
+    }
 }
 
 void MainWindowView::startUp(const std::string& today) {
@@ -470,7 +484,8 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
         ending_ = true;
     }
     for (QWidget* window : {static_cast<QWidget*>(help_), static_cast<QWidget*>(checks_),
-                            static_cast<QWidget*>(heading_)}) {
+                            static_cast<QWidget*>(heading_), static_cast<QWidget*>(stateTax_),
+                            static_cast<QWidget*>(cityTax_), static_cast<QWidget*>(nonCityTax_)}) {
         if (window != nullptr) {
             window->close();
         }

@@ -23,8 +23,11 @@
 namespace quillon::ui {
 
 class CheckWriterView;
+class CityDialogView;
 class HeadingDialogView;
 class HelpWindow;
+class NonCityDialogView;
+class StateDialogView;
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
@@ -95,6 +98,10 @@ class MainWindowView : public QMainWindow {
     SessionPrinter printer_;
     QPointer<CheckWriterView> checks_;
     QPointer<HeadingDialogView> heading_;
+    // The state, city and non-city dialogs, each built once and shown while the session shows it.
+    QPointer<StateDialogView> stateTax_;
+    QPointer<CityDialogView> cityTax_;
+    QPointer<NonCityDialogView> nonCityTax_;
 
     QLineEdit* txtWeek_ = nullptr;
     QLabel* lbUser_ = nullptr;

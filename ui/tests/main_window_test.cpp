@@ -374,9 +374,6 @@ void MainWindowTest::entriesOfLaterVersionsSaySoAndChangeNothing() {
     } later[] = {
         {"mnuVacation", true, "Vacation"},
         {"mnuOT", true, "OT %"},
-        {"mnuStateTax", true, "State Tax"},
-        {"mnuCityTax", true, "City Tax"},
-        {"mnuNonCity", true, "Non City Tax"},
         {"cmdVacation", false, "Vacation"},
         {"cmdOverTime", false, "OT %"},
         {"cmdSavePeriod", false, "Save This Pay Period"},

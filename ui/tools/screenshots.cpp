@@ -1,9 +1,13 @@
 // quillon-screenshots OUTPUT_FOLDER: pictures of the windows as an operator sees them, for the
-// README and for looking at a change. It works offscreen on a copy of the sample employee:
+// README and for looking at a change. It draws on the display in DISPLAY (scripts/screenshots.sh
+// starts Xvfb), else offscreen, on a copy of the sample employee:
 // 40 straight-time hours and 2 at time and a half, week ending 12/30/2016; the check screen,
-// the "Printer Offset" dialog with its preview, and the company heading dialog of that week;
-// then the Year To Date window with periods posted, weekly and bi-weekly.
+// the "Printer Offset" dialog with its preview, and the company heading dialog of that week; the
+// state tax dialog (standard, Louisiana, Kentucky), the city and the non-city dialog; then the
+// Year To Date window with periods posted, weekly and bi-weekly.
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 #include <filesystem>
@@ -15,13 +19,16 @@
 #include "session/session.hpp"
 #include "ui/asker.hpp"
 #include "ui/check_writer_view.hpp"
+#include "ui/city_dialog_view.hpp"
 #include "ui/controls.hpp"
 #include "ui/heading_dialog_view.hpp"
 #include "ui/help_window.hpp"
 #include "ui/main_window_view.hpp"
+#include "ui/noncity_dialog_view.hpp"
 #include "ui/print_offset_dialog_view.hpp"
 #include "ui/register_window_view.hpp"
 #include "ui/save_user_dialog_view.hpp"
+#include "ui/state_dialog_view.hpp"
 #include "ui/tax_info_dialog_view.hpp"
 
 namespace {
@@ -97,6 +104,45 @@ bool registerPicture(ui::MainWindowView& window, const std::filesystem::path& fi
     return ok;
 }
 
+// A settings dialog as its Options entry opens it.
+template <typename View>
+View* openSettings(ui::MainWindowView& window, const char* action) {
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    View* view = window.findChild<View*>();
+    if (view == nullptr || !view->isVisible()) {
+        std::cerr << "quillon-screenshots: " << action << " did not open its dialog\n";
+        return nullptr;
+    }
+    return view;
+}
+
+bool settingsPictures(ui::MainWindowView& window, const std::filesystem::path& out) {
+    auto* state = openSettings<ui::StateDialogView>(window, "mnuStateTax");
+    if (state == nullptr) {
+        return false;
+    }
+    bool ok = save(*state, out / "state-tax.png");
+    state->findChild<QCheckBox*>(QStringLiteral("ckLouis"))->click();
+    ok = save(*state, out / "state-tax-louisiana.png") && ok;
+    // Kentucky from the standard layout, as a new employee in Kentucky would have it.
+    state->findChild<QPushButton*>(QStringLiteral("cmdDefault"))->click();
+    state->findChild<QCheckBox*>(QStringLiteral("ckKentucky"))->click();
+    ok = save(*state, out / "state-tax-kentucky.png") && ok;
+    state->reject();
+    auto* city = openSettings<ui::CityDialogView>(window, "mnuCityTax");
+    ok = city != nullptr && save(*city, out / "city-tax.png") && ok;
+    if (city != nullptr) {
+        city->reject();
+    }
+    auto* nonCity = openSettings<ui::NonCityDialogView>(window, "mnuNonCity");
+    ok = nonCity != nullptr && save(*nonCity, out / "noncity-tax.png") && ok;
+    if (nonCity != nullptr) {
+        nonCity->reject();
+    }
+    QApplication::processEvents();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,7 +150,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: quillon-screenshots OUTPUT_FOLDER\n";
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
@@ -173,6 +219,10 @@ int main(int argc, char** argv) {
         ui::HeadingDialogView heading(session, asker, &window);
         ok = save(heading, out / "heading.png") && ok;
     }
+
+    // The state tax dialog as Options opens it, in its standard layout and with the Louisiana
+    // and Kentucky presets; the city and the non-city dialog. Each is cancelled afterwards.
+    ok = settingsPictures(window, out) && ok;
 
     // The register of a weekly employee with twelve weeks posted, then of a bi-weekly one with
     // six periods.
