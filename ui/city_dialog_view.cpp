@@ -59,6 +59,7 @@ CityDialogView::CityDialogView(Session& session, Asker& asker, QWidget* parent)
             boxes.emplace_back(columns_[c].begin(), columns_[c].end());
         }
         std::vector<QLabel*> numbers;
+        numbers.reserve(10);
         for (int n = 0; n < 10; ++n) {
             numbers.push_back(new QLabel(QString::number(firstNumber + n), group));
         }

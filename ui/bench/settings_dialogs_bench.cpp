@@ -34,7 +34,7 @@ class Silent : public ui::Asker {
 
 // A working folder with the program's data: the federal table and the sample employee.
 std::filesystem::path sampleFolder() {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+    std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                          ("quillon-settings-bench-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
