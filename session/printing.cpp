@@ -11,8 +11,6 @@
 namespace quillon {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
-
 Message printMessage(std::string text) {
     return Message{MessageKind::Ok, std::move(text), kProgramTitle};
 }

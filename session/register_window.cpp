@@ -14,8 +14,6 @@
 namespace quillon {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
-
 Outcome failed(Message message) {
     return Outcome{false, {std::move(message)}};
 }

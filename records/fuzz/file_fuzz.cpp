@@ -178,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Read whole: what is written back reads whole, and is written back the same.
     FieldReader again(written, "again");
     std::string rewritten;
-    if (k.readAndWrite(again, rewritten) || rewritten != written) {
+    if (k.readAndWrite(again, rewritten).failed() || rewritten != written) {
         std::abort();
     }
     return 0;
