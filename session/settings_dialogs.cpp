@@ -350,10 +350,14 @@ Outcome Session::stateDialogMakeDefault() {
     }
     Outcome outcome = saveFiles(files);
     afterProfileSaved();
-    stateDialog.unload();
-    cityDialog.unload();
-    nonCityDialog.unload();
-    taxInfo.unload();
+    // Saved, the dialogs load again from the files; refused, the state dialog stays with the
+    // operator's edits.
+    if (outcome.ok) {
+        stateDialog.unload();
+        cityDialog.unload();
+        nonCityDialog.unload();
+        taxInfo.unload();
+    }
     return outcome;
 }
 

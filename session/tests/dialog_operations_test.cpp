@@ -56,6 +56,20 @@ TEST_F(DialogOperations, CancelLeavesTheLouisianaBoxAsTheSettingsHaveIt) {
     EXPECT_EQ(s.state.StateLouis, 0);
 }
 
+TEST_F(DialogOperations, AMakeDefaultThatCannotBeWrittenKeepsTheDialogAndItsEdits) {
+    Session s = weeklyEmployeeWithTheStateDialog();
+    ASSERT_TRUE(s.stateDialogType({"txtStateAmtBS", 1}, "17.5").ok);
+    std::filesystem::create_directory(dir / ".sta");  // a folder in the default file's place
+    const std::string stateFile = read("Smith.sta");
+    const Outcome made = s.stateDialogMakeDefault();
+    EXPECT_FALSE(made.ok);
+    ASSERT_FALSE(made.messages.empty());
+    ASSERT_TRUE(s.stateDialog.loaded());
+    EXPECT_TRUE(s.stateDialog.shown);
+    EXPECT_EQ(s.stateDialog.model->txtStateAmtBS[1].text, "17.5");
+    EXPECT_EQ(read("Smith.sta"), stateFile);  // one transaction: the employee's file untouched
+}
+
 TEST_F(DialogOperations, PressingIowaForAWeeklyEmployeeLoadsTheWeeklyFigures) {
     Session s = weeklyEmployeeWithTheStateDialog();
     ASSERT_TRUE(s.stateDialogPressSpecialState(SpecialState::Iowa).ok);
