@@ -35,7 +35,7 @@ class Silent : public ui::Asker {
 // A working folder with the program's data: the federal table and the sample employee.
 std::filesystem::path sampleFolder() {
     std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("quillon-settings-bench-" + std::to_string(getpid()));
+                                   ("quillon-settings-bench-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     for (const auto& entry :
