@@ -16,19 +16,14 @@
 #include "ui/controls.hpp"
 #include "ui/save_user_dialog_view.hpp"
 #include "ui/tax_info_dialog_view.hpp"
+#include "ui/tests/file_contents.hpp"
 #include "ui/tests/scripted_asker.hpp"
 
 using namespace quillon;
+using quillon::ui::testing::contents;
 using quillon::ui::testing::ScriptedAsker;
 
 namespace {
-
-std::string contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A new employee "Smith" and its User Info dialog on the screen.
 struct UserInfo {

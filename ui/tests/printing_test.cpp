@@ -25,20 +25,15 @@
 #include "ui/main_window_view.hpp"
 #include "ui/print_offset_dialog_view.hpp"
 #include "ui/register_window_view.hpp"
+#include "ui/tests/file_contents.hpp"
 #include "ui/tests/scripted_asker.hpp"
 
 using namespace quillon;
 using quillon::ui::arrayName;
+using quillon::ui::testing::contents;
 using quillon::ui::testing::ScriptedAsker;
 
 namespace {
-
-std::string contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool isPdf(const std::filesystem::path& file) {
     return contents(file).rfind("%PDF-", 0) == 0;

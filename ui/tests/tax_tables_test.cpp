@@ -22,20 +22,15 @@
 #include "ui/main_window_view.hpp"
 #include "ui/noncity_dialog_view.hpp"
 #include "ui/state_dialog_view.hpp"
+#include "ui/tests/file_contents.hpp"
 #include "ui/tests/scripted_asker.hpp"
 
 using namespace quillon;
 using quillon::ui::arrayName;
+using quillon::ui::testing::contents;
 using quillon::ui::testing::ScriptedAsker;
 
 namespace {
-
-std::string contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The fields of a settings file, line by line.
 std::vector<QStringList> fields(const std::filesystem::path& file) {
