@@ -10,37 +10,18 @@
 #include "records/files.hpp"
 #include "session/register_window.hpp"
 #include "session/session.hpp"
-#include "ui/asker.hpp"
+#include "ui/bench/bench_desk.hpp"
 #include "ui/register_window_view.hpp"
 
 namespace {
 
 using namespace quillon;
 
-class Silent : public ui::Asker {
-  public:
-    void tell(const Message&) override {}
-    bool askYesNo(const Message&) override { return false; }
-    std::optional<std::string> askText(const TextQuestion&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> askFile(const FileQuestion&) override {
-        return std::nullopt;
-    }
-    int runModal(QDialog&) override { return 0; }
-    bool askPrinter(QPrinter&) override { return false; }
-    bool openWithDesktop(const std::filesystem::path&) override { return false; }
-    using Asker::tell;
-};
+using ui::bench::Silent;
 
 // The sample employee with every week of the year posted.
 std::filesystem::path fullRegisterFolder() {
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("quillon-register-bench-" + std::to_string(getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(QUILLON_SOURCE_DIR) / "data")) {
-        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
-    }
+    std::filesystem::path folder = ui::bench::folderWithTheData("quillon-register-bench");
     Register r;
     for (std::size_t i = 0; i < r.rows.size(); ++i) {
         RegisterRow& row = r.rows[i];

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "session/session.hpp"
-#include "ui/asker.hpp"
+#include "ui/bench/bench_desk.hpp"
 #include "ui/city_dialog_view.hpp"
 #include "ui/noncity_dialog_view.hpp"
 #include "ui/state_dialog_view.hpp"
@@ -18,30 +18,11 @@ namespace {
 
 using namespace quillon;
 
-class Silent : public ui::Asker {
-  public:
-    void tell(const Message&) override {}
-    bool askYesNo(const Message&) override { return false; }
-    std::optional<std::string> askText(const TextQuestion&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> askFile(const FileQuestion&) override {
-        return std::nullopt;
-    }
-    int runModal(QDialog&) override { return 0; }
-    bool askPrinter(QPrinter&) override { return false; }
-    bool openWithDesktop(const std::filesystem::path&) override { return false; }
-    using Asker::tell;
-};
+using ui::bench::Silent;
 
 // A working folder with the program's data: the federal table and the sample employee.
 std::filesystem::path sampleFolder() {
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("quillon-settings-bench-" + std::to_string(getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(QUILLON_SOURCE_DIR) / "data")) {
-        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
-    }
+    std::filesystem::path folder = ui::bench::folderWithTheData("quillon-settings-bench");
     return folder;
 }
 
