@@ -145,21 +145,13 @@ void CityDialogView::redraw() {
 }
 
 void CityDialogView::followSession() {
-    if (!session_.cityDialog.shown) {
-        hide();
-    } else {
-        redraw();
-    }
+    followModel(*this, session_.cityDialog.shown, [this] { redraw(); });
 }
 
 void CityDialogView::finish(const Outcome& outcome) {
     asker_.tell(outcome.messages);
-    if (!session_.cityDialog.shown) {
-        hide();
-        return;
-    }
-    redraw();
-    focusBox(this, outcome.badBox);
+    followModel(
+        *this, session_.cityDialog.shown, [this] { redraw(); }, outcome.badBox);
 }
 
 void CityDialogView::reject() {

@@ -131,21 +131,13 @@ void NonCityDialogView::redraw() {
 }
 
 void NonCityDialogView::followSession() {
-    if (!session_.nonCityDialog.shown) {
-        hide();
-    } else {
-        redraw();
-    }
+    followModel(*this, session_.nonCityDialog.shown, [this] { redraw(); });
 }
 
 void NonCityDialogView::finish(const Outcome& outcome) {
     asker_.tell(outcome.messages);
-    if (!session_.nonCityDialog.shown) {
-        hide();
-        return;
-    }
-    redraw();
-    focusBox(this, outcome.badBox);
+    followModel(
+        *this, session_.nonCityDialog.shown, [this] { redraw(); }, outcome.badBox);
 }
 
 void NonCityDialogView::reject() {

@@ -21,6 +21,16 @@ void focusBox(QWidget* dialog, const std::optional<BadBox>& box) {
     }
 }
 
+void followModel(QDialog& view, bool shown, const std::function<void()>& redraw,
+                 const std::optional<BadBox>& refused) {
+    if (!shown) {
+        view.hide();
+        return;
+    }
+    redraw();
+    focusBox(&view, refused);
+}
+
 QLineEdit* settingsBox(const BadBox& where, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(boxObjectName(where));

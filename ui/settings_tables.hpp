@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +26,11 @@ namespace quillon::ui {
 
 // The focus in the box an operation refused, its text selected, so that it can be corrected.
 void focusBox(QWidget* dialog, const std::optional<BadBox>& box);
+
+// A settings dialog after an operation of the session: hidden when the session no longer shows
+// it, else drawn again from its model, with the focus in the box the operation refused.
+void followModel(QDialog& view, bool shown, const std::function<void()>& redraw,
+                 const std::optional<BadBox>& refused = std::nullopt);
 
 // A number box of a settings dialog: named, with the words as its accessible name, the key
 // filter, the amount right-aligned, wide enough for "999999.9999".

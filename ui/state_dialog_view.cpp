@@ -381,22 +381,14 @@ void StateDialogView::redraw() {
 }
 
 void StateDialogView::followSession() {
-    if (!session_.stateDialog.shown) {
-        hide();
-    } else {
-        redraw();
-    }
+    followModel(*this, session_.stateDialog.shown, [this] { redraw(); });
 }
 
 void StateDialogView::finish(const Outcome& outcome) {
     asker_.tell(outcome.messages);
     emit mainWindowChanged();
-    if (!session_.stateDialog.shown) {
-        hide();
-        return;
-    }
-    redraw();
-    focusBox(this, outcome.badBox);
+    followModel(
+        *this, session_.stateDialog.shown, [this] { redraw(); }, outcome.badBox);
 }
 
 void StateDialogView::button(Outcome (Session::*operation)()) {
