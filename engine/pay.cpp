@@ -270,11 +270,14 @@ PayOutcome Calcu_late(const PayInput& in) {
         r.FedTax = FedWithholding(in.federal, isSingle(e.FedStatus), e.frequency, r.FedWage);
     }
 
-    // Social Security (GetSocSec) and Medicare, unless exempt from both.
+    // Social Security (GetSocSec) and Medicare with the Additional Medicare Tax on the wages of
+    // the year above its threshold, unless exempt from both.
     const bool selfEmployed = e.SelfEmployed != 0;
     r.SocSecTax =
         GetSocSec(r.GrossPay, r.CafeThisPay, e.HealthAmt, selfEmployed, in.TotGross).SocSecTax;
-    r.MediTax = Medicare(r.GrossPay, e.HealthAmt, r.CafeThisPay, selfEmployed);
+    r.MediTax =
+        Medicare(r.GrossPay, e.HealthAmt, r.CafeThisPay, selfEmployed) +
+        AdditionalMedicare(r.GrossPay - e.HealthAmt - r.CafeThisPay, in.medicareWagesPosted);
     if (e.SSMediExempt != 0) {
         r.MediTax = 0;
         r.SocSecTax = 0;

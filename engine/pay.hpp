@@ -63,6 +63,9 @@ struct PayInput {
     CitySettings city;
     NonCitySettings nonCity;
     Currency TotGross;  // register: year-to-date gross before this period
+    // Register: the Medicare wages posted this year before this period (TotGross - TotCafe -
+    // TotMisc), from which the Additional Medicare Tax starts.
+    Currency medicareWagesPosted;
     float TotSS = 0, TotMedi = 0;
     PayCarryOver carry;
 };

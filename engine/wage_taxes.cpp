@@ -1,11 +1,15 @@
 // Social Security, Medicare, SDI and SUI.
 #include "engine/wage_taxes.hpp"
 
+#include <algorithm>
+
 namespace quillon {
 
 namespace {
 
 constexpr Currency kWageBase = Currency::fromUnits(kSocialSecurityWageBase * 10000);
+constexpr Currency kAdditionalMedicareWages =
+    Currency::fromUnits(kAdditionalMedicareThreshold * 10000);
 
 }  // namespace
 
@@ -46,6 +50,15 @@ float Medicare(float GrossPay, float HealthAmt, float CafeThisPay, bool selfEmpl
         tax = tax * 2.0f;
     }
     return tax;
+}
+
+float AdditionalMedicare(float medicareWages, Currency medicareWagesPosted) {
+    const Currency after = medicareWagesPosted + Currency::fromSingle(medicareWages);
+    if (!(after > kAdditionalMedicareWages)) {
+        return 0.0f;
+    }
+    const Currency over = after - std::max(kAdditionalMedicareWages, medicareWagesPosted);
+    return static_cast<float>(over.toDouble() * static_cast<double>(kAdditionalMedicareRate));
 }
 
 float insuranceAmount(Currency TotGross, float GrossPay, float percent, float wageBase,

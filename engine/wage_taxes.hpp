@@ -1,5 +1,6 @@
 // The wage taxes that do not depend on filing status: Social Security with its annual wage
-// base, Medicare, and the state disability (SDI) and unemployment (SUI) insurances.
+// base, Medicare with the Additional Medicare Tax above its threshold, and the state disability
+// (SDI) and unemployment (SUI) insurances.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,11 @@ inline constexpr std::int64_t kSocialSecurityWageBase = 118500;
 inline constexpr float kSocialSecurityRate = 0.062f;
 inline constexpr float kSocialSecurityRateSelfEmployed = 0.124f;
 inline constexpr float kMedicareRate = 0.0145f;
+// The Additional Medicare Tax: withheld from the Medicare wages an employee is paid in the
+// calendar year above the threshold, whatever his filing status; no employer share, so it is
+// not doubled for the self-employed.
+inline constexpr std::int64_t kAdditionalMedicareThreshold = 200000;
+inline constexpr float kAdditionalMedicareRate = 0.009f;
 
 struct SocSecResult {
     float SocSecTax = 0;
@@ -28,6 +34,14 @@ struct SocSecResult {
 
 // Medicare of the period (no cap), doubled for the self-employed.
 [[nodiscard]] float Medicare(float GrossPay, float HealthAmt, float CafeThisPay, bool selfEmployed);
+
+// The Additional Medicare Tax of the period, added to Medicare: the rate on the part of this
+// period's Medicare wages (GrossPay - HealthAmt - CafeThisPay) that lies above the threshold
+// once the Medicare wages already posted this year are counted,
+//   0.009 x (posted + wages - max(200000, posted))  when posted + wages > 200000, else 0.
+// Worked in currency; the product is taken in double and held as a Single, as Social Security's
+// crossing of its base is. 100 of wages with 199,950 posted: 0.009 x 50 = 0.45.
+[[nodiscard]] float AdditionalMedicare(float medicareWages, Currency medicareWagesPosted);
 
 // One insurance, SDI or SUI. With "Use Base" checked: percent of the gross pay
 // until the year to date reaches the wage base, the part up to the base in the period that

@@ -710,6 +710,11 @@ PayInput Session::payInput(const StateDialog& live) const {
     in.city = city;
     in.nonCity = nonCity;
     in.TotGross = yearRegister.totals.TotGross;
+    // The Medicare wages posted: the gross less the cafeteria plan and the ninth deduction, the
+    // two that Medicare leaves out.
+    in.medicareWagesPosted = yearRegister.totals.TotGross -
+                             Currency::fromSingle(yearRegister.totals.TotCafe) -
+                             Currency::fromSingle(yearRegister.totals.TotMisc);
     in.TotSS = yearRegister.totals.TotSS;
     in.TotMedi = yearRegister.totals.TotMedi;
     in.carry = PayCarryOver{FedAllowAmt, StateExpAmt, CityExpAmt};

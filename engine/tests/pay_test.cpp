@@ -356,6 +356,51 @@ TEST(Calculate, SocialSecurityAndMedicareExempt) {
     EXPECT_EQ(r.SDIAmt, 5.0f);  // SDI is not affected
 }
 
+struct AdditionalMedicareCase {
+    const char* what;
+    PayFrequency frequency;
+    const char* dollars;      // the dollar box, the period's gross
+    float health, cafeteria;  // both leave the Medicare wage
+    std::int16_t selfEmployed, exempt;
+    double posted;      // the Medicare wages posted this year before the period
+    const char* shown;  // the Medicare row
+};
+
+TEST(Calculate, AdditionalMedicareOnTheWagesOfTheYearAbove200000) {
+    static const AdditionalMedicareCase cases[] = {
+        // 100 x 1.45% = 1.45, plus 0.9% of the 50 above 200,000 = 0.45
+        {"crosses the threshold", kWeekly, "100", 0, 0, 0, 0, 199950, "1.90"},
+        // 1.45 + 0.9% x 100 = 0.90
+        {"threshold reached before", kWeekly, "100", 0, 0, 0, 0, 200000, "2.35"},
+        {"far above it", kWeekly, "100", 0, 0, 0, 0, 250000, "2.35"},
+        {"nothing posted", kWeekly, "100", 0, 0, 0, 0, 0, "1.45"},
+        // 725.00 + 0.9% x (190,000 + 50,000 - 200,000) = 360.00
+        {"a bi-weekly pay crossing it", kBiWeekly, "50000", 0, 0, 0, 0, 190000, "1,085.00"},
+        // 200,000 x 1.45%: the wages end at the threshold, none above it
+        {"ends at the threshold", kWeekly, "200000", 0, 0, 0, 0, 0, "2,900.00"},
+        // 2,901.45 + 0.9% x 100
+        {"one pay crossing it alone", kWeekly, "200100", 0, 0, 0, 0, 0, "2,902.35"},
+        // 300 - 100 - 100 = 100 of Medicare wages: 1.45 + 0.45
+        {"health and cafeteria left out", kWeekly, "300", 100, 100, 0, 0, 199950, "1.90"},
+        // the 1.45% doubled, 2.90; the additional 0.45 is not
+        {"self-employed", kWeekly, "100", 0, 0, 1, 0, 199950, "3.35"},
+        {"exempt", kWeekly, "100", 0, 0, 0, 1, 250000, ".00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PayInput in = newYorkInput(c.frequency);
+        in.txtAmount[6] = c.dollars;
+        in.employee.HealthAmt = c.health;
+        in.employee.CafeAmt = c.cafeteria;
+        in.employee.SelfEmployed = c.selfEmployed;
+        in.employee.SSMediExempt = c.exempt;
+        in.medicareWagesPosted = Currency::fromDouble(c.posted);
+        in.TotGross = in.medicareWagesPosted;
+        const PayResult r = calculate(in);
+        EXPECT_EQ(r.lbTaxDed[2], c.shown);
+    }
+}
+
 TEST(Calculate, NonCityResidentUsesTheNonCityTable) {
     PayInput in = newYorkInput(kBiWeekly);
     in.employee.NonCityRes = 1;

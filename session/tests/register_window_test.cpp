@@ -120,6 +120,31 @@ TEST_F(RegisterTest, PostedPeriodsFeedTheTotalsAndTheNextSocialSecurityBase) {
     EXPECT_EQ(next.main.lbTaxDed[1].caption, ".00");
 }
 
+TEST_F(RegisterTest, TheMedicareWagesPostedStartTheAdditionalMedicareTax) {
+    (void)newBaker();
+    // Posted this year: 200,050.00 of gross, of which the cafeteria plan (50.00) and the ninth
+    // deduction (50.00) are no Medicare wages: 199,950.00 of Medicare wages.
+    Register posted;
+    posted.rows[0].Date = "6/3/2016";
+    posted.rows[0].Gross = 100000;
+    posted.rows[1].Date = "6/10/2016";
+    posted.rows[1].Gross = 100050;
+    posted.rows[1].Cafe = 50;
+    posted.rows[1].Misc = 50;
+    posted.totals = AddAnnual(posted.rows, kWeeklyRows);
+    ASSERT_TRUE(writeRegisterFile(dir / "Baker.yrw", posted, kWeeklyRows).ok());
+
+    // 100.00 now: 1.45 of Medicare, and 0.9% of the 50.00 above 200,000.00, 0.45.
+    Session s = reopened();
+    calculatePeriod(s, "100", "6/17/2016");
+    EXPECT_EQ(s.main.lbTaxDed[2].caption, "1.90");
+
+    // Posted, the next 100.00 is above the threshold all of it: 1.45 + 0.90.
+    postAndSave(s, 3);
+    calculatePeriod(s, "100", "6/24/2016");
+    EXPECT_EQ(s.main.lbTaxDed[2].caption, "2.35");
+}
+
 TEST_F(RegisterTest, APostingCopiesTheShownResultsIntoTheRow) {
     Session s = newBaker();
     ASSERT_TRUE(openRegisterWindow(s).ok);
