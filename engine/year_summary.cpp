@@ -36,21 +36,6 @@ bool blank(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// An empty slot: no date and nothing in any column.
-bool emptyRow(const RegisterRow& row) {
-    if (!blank(row.Date)) {
-        return false;
-    }
-    for (float amount :
-         {row.Fed, row.SS, row.Medi, row.State, row.City, row.Muni, row.Bond, row.Dues, row.Pen,
-          row.Misc, row.Kplan, row.Tips, row.OT, row.Net, row.Gross, row.Sdi, row.Sui, row.Cafe}) {
-        if (amount != 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Digits only, one or two of them, as a number; nullopt otherwise.
 std::optional<int> smallNumber(std::string_view digits, std::size_t most) {
     if (digits.empty() || digits.size() > most) {
@@ -110,7 +95,7 @@ EmployeeRun runEmployee(const YearEmployee& e, SummaryPeriod period) {
     Currency medicareCounted;  // Medicare wages of the year so far
     for (std::size_t i = 0; i < e.rows.size(); ++i) {
         const RegisterRow& row = e.rows[i];
-        if (emptyRow(row)) {
+        if (emptyRegisterRow(row)) {
             continue;
         }
         const std::optional<Date2016> date = date2016(row.Date);
@@ -253,6 +238,20 @@ FormW2 formW2(const EmployeeSummary& s) {
 }
 
 }  // namespace
+
+bool emptyRegisterRow(const RegisterRow& row) {
+    if (!blank(row.Date)) {
+        return false;
+    }
+    for (float amount :
+         {row.Fed, row.SS, row.Medi, row.State, row.City, row.Muni, row.Bond, row.Dues, row.Pen,
+          row.Misc, row.Kplan, row.Tips, row.OT, row.Net, row.Gross, row.Sdi, row.Sui, row.Cafe}) {
+        if (amount != 0) {
+            return false;
+        }
+    }
+    return true;
+}
 
 int Date2016::dayOfYear() const {
     int days = day;

@@ -46,6 +46,9 @@ inline constexpr std::int64_t kMedicareEmployeeRate = 145;         // 1.45 %
 // 1.50 x 0.9 % = 0.0135 -> 0.01; -0.50 x 0.9 % = -0.0045 -> 0.00. Exact for every amount.
 [[nodiscard]] Currency taxAtRate(Currency amount, std::int64_t rateTenThousandths);
 
+// An empty slot of the register: no date (blanks at most) and 0 in every column.
+[[nodiscard]] bool emptyRegisterRow(const RegisterRow& row);
+
 // One employee as the figures need him: his register rows and the profile flags that decide
 // where his wages go.
 struct YearEmployee {
