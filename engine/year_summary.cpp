@@ -36,7 +36,7 @@ bool blank(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// Digits only, one or two of them, as a number; nullopt otherwise.
+// A text of digits only, at most `most` of them, as a number; nullopt otherwise.
 std::optional<int> smallNumber(std::string_view digits, std::size_t most) {
     if (digits.empty() || digits.size() > most) {
         return std::nullopt;
@@ -51,8 +51,9 @@ std::optional<int> smallNumber(std::string_view digits, std::size_t most) {
     return value;
 }
 
-// The amount counted so far, and the part of it a running total adds between two limits: the
-// Social Security base caps from above, the Additional Medicare threshold starts from below.
+// The part of an amount counted through the year that lies under the Social Security base, and
+// the part above the Additional Medicare threshold. What a row adds to either is the difference
+// of the part after it and the part before it.
 Currency underBase(Currency counted) {
     return std::clamp(counted, Currency{}, kSocialSecurityBase);
 }

@@ -57,6 +57,7 @@ YearEmployee employee(int n) {
 
 std::vector<YearEmployee> employees() {
     std::vector<YearEmployee> all;
+    all.reserve(kEmployees);
     for (int n = 0; n < kEmployees; ++n) {
         all.push_back(employee(n));
     }
