@@ -140,7 +140,7 @@ TEST_F(PrintTool, WhatCannotBePrintedIsRefusedAndNothingIsPrinted) {
         {"--offset-v 1e30",
          "The vertical offset \"1e30\" is not a number from -99 to 99. Nothing was stored or "
          "printed.\n"},
-        {"--dollars 2000000",
+        {"--dollars 2500000",
          "Dollar amount is too large: a check is written for less than 1,000,000.00. No check "
          "was printed.\n"},
     };

@@ -65,7 +65,7 @@ TEST_F(PrintJobs, ANegativeNetPayGivesACheckOfZeroAndStaysInThePeriod) {
 TEST_F(PrintJobs, FromAMillionOnNoCheckIsPrintedAndTheMessageSaysWhy) {
     Session s = startedSession();
     setUpEmployee(s);
-    s.main.txtAmount[6].text = "2000000";
+    s.main.txtAmount[6].text = "2500000";
     calculateWeek(s, "0");
     ASSERT_GE(s.results.NetPay, 1000000.0f);
     ASSERT_TRUE(loadCheckWriter(s).ok);
