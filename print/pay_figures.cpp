@@ -67,20 +67,13 @@ std::string printedText(std::string_view shown, std::string_view pattern) {
     return std::string(shown);
 }
 
-float ytdTaxes(const RegisterTotals& t) {
-    float sum = t.TotFed;
-    for (float v : {t.TotSS, t.TotMedi, t.TotState, t.TotCity, t.TotSdi, t.TotSui, t.TotCafe}) {
-        sum += v;
-    }
-    return sum;
+Currency ytdTaxes(const RegisterTotals& t) {
+    return t.TotFed + t.TotSS + t.TotMedi + t.TotState + t.TotCity + t.TotSdi + t.TotSui +
+           t.TotCafe;
 }
 
-float ytdDeductions(const RegisterTotals& t) {
-    float sum = t.TotMuni;
-    for (float v : {t.TotBond, t.TotDues, t.TotPen, t.TotMisc, t.TotKplan}) {
-        sum += v;
-    }
-    return sum;
+Currency ytdDeductions(const RegisterTotals& t) {
+    return t.TotMuni + t.TotBond + t.TotDues + t.TotPen + t.TotMisc + t.TotKplan;
 }
 
 std::variant<PayFigures, PrintError> payFigures(const PrintedPeriod& period, const Profile& profile,
