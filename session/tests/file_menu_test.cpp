@@ -59,7 +59,7 @@ class Script : public Questions {
             return end;
         }
         dialog.txtUser.text = name;
-        Outcome saved = saveUserDialogSave(session, dialog);
+        Outcome saved = saveUserDialogSave(session, dialog, *this);
         EXPECT_TRUE(saved.ok);
         return SaveUserEnd::Saved;
     }
@@ -197,7 +197,9 @@ TEST_F(FileMenu, SaveUnderANewNameWritesEveryFileAndRenamesTheWindow) {
     ASSERT_TRUE(s.newEmployee("Smith").ok);
     SaveUserDialog dialog(s.UserFile);
     dialog.txtUser.text = "Smith Copy";
-    ASSERT_TRUE(saveUserDialogSave(s, dialog).ok);
+    Script script(s);  // no question: nobody has files under the new name
+    ASSERT_TRUE(saveUserDialogSave(s, dialog, script).ok);
+    EXPECT_TRUE(script.asked.empty());
     EXPECT_EQ(s.UserFile, "Smith Copy");
     EXPECT_EQ(s.main.caption, "Smith Copy  User:  ");
     for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci", ".hol"}) {
@@ -206,7 +208,7 @@ TEST_F(FileMenu, SaveUnderANewNameWritesEveryFileAndRenamesTheWindow) {
     }
 
     dialog.txtUser.text = "a/b";
-    Outcome refused = saveUserDialogSave(s, dialog);
+    Outcome refused = saveUserDialogSave(s, dialog, script);
     EXPECT_FALSE(refused.ok);
     ASSERT_EQ(refused.messages.size(), 1u);
     EXPECT_EQ(s.UserFile, "Smith Copy");
