@@ -186,6 +186,31 @@ TEST_F(RegisterTool, UsageErrorsOfThePrintCommands) {
     EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));
 }
 
+// An output file of another kind is a usage error before anything is read or written:
+// `export Baker Baker.yrw` replaced the year's postings with a workbook.
+TEST_F(RegisterTool, AnOutputFileOfAnotherKindIsAUsageErrorAndNothingIsWritten) {
+    twoWeeks();
+    const std::string register_ = read("Baker.yrw");
+    const std::string profile = read("Baker.use");
+    const auto at = [&](const char* name) { return "'" + (dir / name).string() + "'"; };
+    for (const std::string& args :
+         {"export Baker " + at("Baker.yrw"), "export Baker " + at("Baker.use"),
+          "print register Baker --pdf " + at("Baker.yrw"),
+          "print statement Baker --pdf " + at("Baker.sta"),
+          "print check Baker --pdf " + at("check.pdf.part")}) {
+        SCOPED_TRACE(args);
+        ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("usage:"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(read("Baker.yrw"), register_);
+    EXPECT_EQ(read("Baker.use"), profile);
+    EXPECT_FALSE(std::filesystem::exists(dir / "check.pdf.part"));
+    // In any case, the right kind is taken.
+    ASSERT_EQ(run("export Baker '" + (dir / "Baker.XLSX").string() + "'").status, 0);
+    EXPECT_EQ(read("Baker.XLSX").substr(0, 2), "PK");
+}
+
 TEST_F(RegisterTool, WithoutTheCompanionProgramPrintingSaysWhereItShouldBe) {
     ASSERT_EQ(run("new Baker").status, 0);
     const std::filesystem::path alone = dir / "bin" / "quillon-cli";
