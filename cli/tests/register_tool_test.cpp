@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/tests/tool_fixture.hpp"
+#include "records/files.hpp"
 
 namespace {
 
@@ -104,6 +105,39 @@ TEST_F(RegisterTool, JsonHoldsTheSameTexts) {
     EXPECT_EQ(read,
               "53 2 1/15/2016 758.50 ['Date', 'Fed', 'SS'] 1498.50 "
               "['TotTips', 'TotSdi', 'TotSui', 'TotCafe']\n");
+}
+
+// A year whose totals single precision cannot hold, in a register file as the original program
+// wrote it (its totals kept to seven digits): the totals are the exact sums of the rows as shown.
+TEST_F(RegisterTool, TotalsAreTheExactSumsOfTheRowsAsShown) {
+    ASSERT_EQ(run("new Baker").status, 0);
+    quillon::Register year;
+    for (std::size_t i = 0; i < year.rows.size(); ++i) {
+        quillon::RegisterRow& row = year.rows[i];
+        row.Date = "week " + std::to_string(i + 1);
+        row.Fed = 12345.67f;                    // 53 of them: 654,320.51
+        row.Gross = 1234.56f;                   // 65,431.68
+        row.State = 2345.67f;                   // 124,320.51
+        row.Net = 3333.33f;                     // 176,666.49
+        row.Medi = 0.1f;                        // 5.30
+        row.Sdi = 0.07f;                        // 3.71
+        row.Kplan = i < 9 ? 123456.78f : 0.0f;  // shown 123456.80: nine, 1,111,111.20
+    }
+    year.totals.TotFed = quillon::Currency::fromDouble(654321.2);  // the seven-digit sum
+    ASSERT_FALSE(writeRegisterFile(dir / "Baker.yrw", year, quillon::kWeeklyRows).failed());
+    ToolRun json = run("register Baker --json");
+    ASSERT_EQ(json.status, 0) << json.err;
+    const std::filesystem::path file = dir / "register.json";
+    std::ofstream(file) << json.out;
+    const std::string totals =
+        output(std::string(QUILLON_PYTHON) +
+               " -c \"import json,sys; t=json.load(open(sys.argv[1]))['totals'];"
+               " print(*(k + '=' + t[k] for k in ('TotFed','TotGross','TotState','TotNet',"
+               "'TotMedi','TotSdi','TotKplan')))\" '" +
+               file.string() + "'");
+    EXPECT_EQ(totals,
+              "TotFed=654320.51 TotGross=65431.68 TotState=124320.51 TotNet=176666.49 "
+              "TotMedi=5.30 TotSdi=3.71 TotKplan=1111111.20\n");
 }
 
 TEST_F(RegisterTool, APostRowOutsideTheRegisterIsAUsageErrorAndCalculatesNothing) {
