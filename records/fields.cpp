@@ -712,22 +712,19 @@ std::string escapedText(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         const auto u = static_cast<unsigned char>(c);
+        const std::size_t length = utf8Length(text.substr(i));  // 0: no character starts here
         if (c == '\n') {
             out += "\\n";
         } else if (c == '\r') {
             out += "\\r";
         } else if (c == '\t') {
             out += "\\t";
-        } else if (u < 0x20 || u == 0x7f) {
+        } else if (u < 0x20 || u == 0x7f || length == 0) {
             appendEscapedByte(out, u);
-        } else if (const std::size_t length = utf8Length(text.substr(i)); length > 1) {
+        } else {
             out.append(text.substr(i, length));
             i += length;
             continue;
-        } else if (length == 0) {
-            appendEscapedByte(out, u);
-        } else {
-            out += c;
         }
         ++i;
     }

@@ -135,7 +135,8 @@ bool readOnly(const fs::path& path, const struct stat& target) {
     if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
         return true;
     }
-    return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EPERM);
+    return ::access(path.c_str(), W_OK) != 0 &&
+           (errno == EACCES || errno == EPERM || errno == EROFS);
 }
 
 FileError changedMeanwhile(const std::string& name) {

@@ -538,11 +538,8 @@ Outcome calculateAndPost(Session& s, int row) {
         }
         return posted;
     });
-    // Saved, the register is what its file holds; refused, the session is as it was before the
-    // calculation, without the window.
-    if (outcome.ok && s.registerWindow) {
-        registerSaved(s, written);
-    }
+    // Saved, the register is what its file now holds; refused, the session is as it was before
+    // the calculation. Either way the window is closed.
     s.registerWindow.reset();
     return outcome;
 }

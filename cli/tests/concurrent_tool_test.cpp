@@ -29,6 +29,7 @@ pid_t start(const fs::path& dir, const std::vector<std::string>& args,
     std::vector<std::string> all = {QUILLON_CLI, "--dir", dir.string()};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
+    argv.reserve(all.size() + 1);
     for (std::string& arg : all) {
         argv.push_back(arg.data());
     }
@@ -38,6 +39,7 @@ pid_t start(const fs::path& dir, const std::vector<std::string>& args,
         env.emplace_back(*e);
     }
     std::vector<char*> envp;
+    envp.reserve(env.size() + 1);
     for (std::string& e : env) {
         envp.push_back(e.data());
     }
