@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "records/fields.hpp"
+
 namespace quillon {
 namespace {
 
@@ -89,8 +91,8 @@ std::variant<PayFigures, PrintError> payFigures(const PrintedPeriod& period, con
 
     const std::optional<double> otHours = strictNumber(box[2]);
     if (!otHours) {
-        return PrintError{"The O.T. box holds \"" + box[2] +
-                          "\", which is not a number. Correct it and print again."};
+        return PrintError{"The O.T. box holds " + quotedExcerpt(box[2]) +
+                          ", which is not a number. Correct it and print again."};
     }
 
     const float PayRate = period.PayRate;

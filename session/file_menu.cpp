@@ -97,13 +97,14 @@ WorkflowEnd fileOpen(Session& session, Questions& questions) {
     const std::size_t nameLength = fileName.size() - kEmployeeFileExtension.size();
     if (fileName.size() <= kEmployeeFileExtension.size() ||
         fileName.compare(nameLength, std::string::npos, kEmployeeFileExtension) != 0) {
-        return WorkflowEnd{Outcome{false,
-                                   {Message{MessageKind::Ok,
-                                            "\"" + fileName + "\" is not an employee's file." +
-                                                kCrLf + "Choose the employee's " +
-                                                std::string(kEmployeeFileExtension) + " file.",
-                                            kProgramTitle}}},
-                           false};
+        return WorkflowEnd{
+            Outcome{false,
+                    {Message{MessageKind::Ok,
+                             quotedExcerpt(fileName) + " is not an employee's file." + kCrLf +
+                                 "Choose the employee's " + std::string(kEmployeeFileExtension) +
+                                 " file.",
+                             kProgramTitle}}},
+            false};
     }
     if (Outcome kept = offerToSaveRegister(session, questions); !kept.ok) {
         return WorkflowEnd{std::move(kept), false};

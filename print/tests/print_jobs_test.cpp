@@ -141,6 +141,10 @@ TEST_F(PrintJobs, AnOffsetThatIsNotANumberIsRefusedAndNothingIsStoredOrPrinted) 
         {"0", "",
          "The vertical offset \"\" is not a number from -99 to 99. Nothing was stored "
          "or printed."},
+        // A typed escape sequence or a byte that is no character is shown escaped.
+        {"\x1b[2J\x80", "0",
+         "The horizontal offset \"\\x1b[2J\\x80\" is not a number from -99 to 99. Nothing was "
+         "stored or printed."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
