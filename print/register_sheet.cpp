@@ -286,7 +286,12 @@ PrintStatus writeRegisterWorkbook(const RegisterSheet& sheet, const std::filesys
     const Status written = writeFileThrough(
         file,
         [&](const std::filesystem::path& staged) -> Status {
-            lxw_workbook* book = workbook_new(staged.c_str());
+            // The library's own temporary files go into the staging folder too, so that a
+            // write killed while it holds them leaves nothing in the system's temporary folder.
+            std::string temporaryFolder = staged.parent_path().string();
+            lxw_workbook_options options{};
+            options.tmpdir = temporaryFolder.data();
+            lxw_workbook* book = workbook_new_opt(staged.c_str(), &options);
             lxw_worksheet* ws = book != nullptr ? workbook_add_worksheet(book, nullptr) : nullptr;
             if (ws == nullptr) {
                 if (book != nullptr) {
