@@ -71,6 +71,22 @@ bool printsWithoutPeriod(const CommandLine& line) {
     return line.command == CommandLine::Command::Print && line.printKind == "register";
 }
 
+// True when the file name ends in the extension, in any case (".xlsx", ".XLSX").
+bool endsWithExtension(std::string_view file, std::string_view extension) {
+    if (file.size() < extension.size()) {
+        return false;
+    }
+    const std::string_view end = file.substr(file.size() - extension.size());
+    for (std::size_t i = 0; i < end.size(); ++i) {
+        const char c =
+            end[i] >= 'A' && end[i] <= 'Z' ? static_cast<char>(end[i] - 'A' + 'a') : end[i];
+        if (c != extension[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 ParseResult parseCommandLine(const std::vector<std::string>& args) {
@@ -205,6 +221,29 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         } else if (line.command != CommandLine::Command::Heading) {
             line.name = positional[1];
         }
+    }
+
+    // An empty name would name the default files (a script's unset variable, say).
+    const bool named = line.command != CommandLine::Command::Check &&
+                       line.command != CommandLine::Command::Heading;
+    if (named && line.name.empty()) {
+        return failure("NAME is empty: give the employee's name");
+    }
+    for (const std::string& name : line.names) {
+        if (name.empty()) {
+            return failure("NAME is empty: give the employee's name");
+        }
+    }
+    // An output file must be of its kind, so that no employee file can be written over with a
+    // workbook or a PDF.
+    if (line.command == CommandLine::Command::Export &&
+        !endsWithExtension(line.workbook, ".xlsx")) {
+        return failure("export writes a workbook: FILE must end in .xlsx, not " +
+                       quotedExcerpt(line.workbook));
+    }
+    if (line.pdf && !endsWithExtension(*line.pdf, ".pdf")) {
+        return failure("--pdf writes a PDF file: FILE must end in .pdf, not " +
+                       quotedExcerpt(*line.pdf));
     }
 
     // Each option belongs to the commands that read it.

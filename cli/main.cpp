@@ -14,6 +14,7 @@
 
 #include "cli/command_line.hpp"
 #include "cli/program.hpp"
+#include "records/save.hpp"
 #include "session/check.hpp"
 #include "session/file_menu.hpp"
 #include "session/printing.hpp"
@@ -26,9 +27,16 @@ using namespace quillon;
 
 constexpr const char* kPrintProgram = "quillon-print";
 
-// `check`: one line per file that cannot be read whole; 0 when every file reads.
+// `check`: one line per file that cannot be read whole; 0 when every file reads. The folder's
+// lock is held throughout, so no save of another program is read half done.
 int check(const std::filesystem::path& folder, const std::vector<std::string>& names) {
-    CheckReport report = checkEmployeeFiles(folder, names);
+    const FolderLock lock(folder);
+    if (!lock.ok()) {
+        std::cerr << "quillon-cli: cannot open the folder " << quotedExcerpt(folder.string())
+                  << ": " << std::strerror(lock.error()) << '\n';
+        return 1;
+    }
+    CheckReport report = checkEmployeeFiles(folder, names, &lock);
     bool ok = report.damaged.empty();
     if (report.recovery.status.failed()) {
         std::cout << terminalText(report.recovery.status.error().describe()) << '\n';
@@ -81,9 +89,9 @@ std::vector<std::pair<std::string, std::string>> resultArea(const MainWindow& w)
 }
 
 // `register`: the used rows and the totals as the register window shows them after opening.
-int printRegister(Session& session, bool json) {
+int printRegister(Session& session, Terminal& terminal, bool json) {
     Outcome opened = openRegisterWindow(session);
-    printMessages(opened.messages);
+    terminal.tell(opened.messages);
     if (!opened.ok) {
         return 1;
     }
@@ -124,8 +132,12 @@ int printRegister(Session& session, bool json) {
 // `heading`: the company heading of the folder, one `key<TAB>text` line per field. With any of
 // its options, the heading dialog's boxes are set to them and "OK" saves Header.sav first; the
 // fields not given keep what the dialog shows (the defaults where they are empty).
-int heading(const std::filesystem::path& folder, const CommandLine& line) {
+int heading(const std::filesystem::path& folder, Terminal& terminal, const CommandLine& line) {
     Session session(folder, dataFolder());
+    if (Outcome locked = session.holdFolderLock(); !locked.ok) {
+        terminal.tell(locked.messages);
+        return 1;
+    }
     bool setting = false;
     for (const auto& box : line.heading) {
         setting = setting || box.has_value();
@@ -139,7 +151,7 @@ int heading(const std::filesystem::path& folder, const CommandLine& line) {
         }
         outcome = headingDialogOK(session);
     }
-    printMessages(outcome.messages);
+    terminal.tell(outcome.messages);
     if (!outcome.ok) {
         return 1;
     }
@@ -158,13 +170,21 @@ int heading(const std::filesystem::path& folder, const CommandLine& line) {
     return flushed();
 }
 
-// `print` and `export` run in quillon-print, beside this program, with the same arguments.
+// `print` and `export` run in quillon-print, beside this program, with the same arguments. It is
+// started by its absolute path only, never by a bare name that the current folder could answer.
 int handOverToPrintProgram(char** argv) {
+    std::error_code noSelf;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", noSelf);
     std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const std::filesystem::path program =
-        (ec ? std::filesystem::path(argv[0]) : self).parent_path() / kPrintProgram;
-    if (!std::filesystem::exists(program, ec)) {
+    const std::filesystem::path current = std::filesystem::current_path(ec);
+    const PrintProgramPath found =
+        printProgramPath(noSelf ? std::filesystem::path() : self, argv[0], current);
+    if (!found.path) {
+        std::cerr << "quillon-cli: " << terminalText(found.problem) << '\n';
+        return 1;
+    }
+    const std::filesystem::path& program = *found.path;
+    if (!std::filesystem::is_regular_file(program, ec)) {
         std::cerr << "quillon-cli: " << kPrintProgram << " is missing: it writes the printouts "
                   << "and the spreadsheet export, and belongs beside quillon-cli at "
                   << quotedExcerpt(program.string(), 200) << ".\n";
@@ -220,28 +240,33 @@ int main(int argc, char** argv) {
     if (line.command == CommandLine::Command::Check) {
         return check(*folder, line.names);
     }
+
+    Terminal terminal;
     if (line.command == CommandLine::Command::Heading) {
-        return heading(*folder, line);
+        return heading(*folder, terminal, line);
     }
 
     Session session(*folder, dataFolder());
     if (line.command == CommandLine::Command::New) {
-        Outcome started = session.startUp(todayText());
-        printMessages(started.messages);
+        Outcome started = session.holdFolderLock();
+        if (started.ok) {
+            started = session.startUp(todayText());
+        }
+        terminal.tell(started.messages);
         if (!started.ok) {
             return 1;
         }
         CommandLineAnswers answers(line.name);
         WorkflowEnd created = fileNew(session, answers);
-        printMessages(created.outcome.messages);
+        terminal.tell(created.outcome.messages);
         return created.outcome.ok ? 0 : 1;
     }
 
-    if (!startAndOpen(session, line.name)) {
+    if (!startAndOpen(session, terminal, line.name)) {
         return 1;
     }
     if (line.command == CommandLine::Command::Register) {
-        return printRegister(session, line.json);
+        return printRegister(session, terminal, line.json);
     }
     if (line.postRow && *line.postRow > session.registerRows()) {
         std::cerr << "quillon-cli: --post " << *line.postRow << ": the register of "
@@ -250,15 +275,8 @@ int main(int argc, char** argv) {
                   << kUsage;
         return 2;
     }
-    if (!typeAndCalculate(session, line)) {
+    if (!typeAndCalculate(session, terminal, line)) {
         return 1;
-    }
-    if (line.postRow) {
-        Outcome posted = postToRegister(session, *line.postRow);
-        printMessages(posted.messages);
-        if (!posted.ok) {
-            return 1;
-        }
     }
 
     auto items = resultArea(session.main);

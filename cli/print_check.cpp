@@ -17,8 +17,8 @@ Outcome checkOffsetOptions(const CommandLine& line) {
     return {};
 }
 
-PrintJob checkPrintout(Session& session, const CommandLine& line) {
-    if (!typeAndCalculate(session, line)) {
+PrintJob checkPrintout(Session& session, Terminal& terminal, const CommandLine& line) {
+    if (!typeAndCalculate(session, terminal, line)) {
         return PrintJob{Outcome{false, {}}, {}};
     }
     Outcome loaded = loadPrintOffsetDialog(session);
@@ -43,6 +43,10 @@ PrintJob checkPrintout(Session& session, const CommandLine& line) {
     job.outcome.messages.insert(job.outcome.messages.begin(), loaded.messages.begin(),
                                 loaded.messages.end());
     return job;
+}
+
+Outcome checkPrinted(Session& session) {
+    return printOffsetPrinted(session);
 }
 
 }  // namespace quillon

@@ -8,9 +8,10 @@ namespace {
 
 constexpr std::array kPrintKinds = {
     PrintKind{"register", "the year-to-date register on one landscape page", nullptr,
-              &registerPrintout},
-    PrintKind{"statement", "the pay statement of the period", nullptr, &statementPrintout},
-    PrintKind{"check", "the paycheck with its two stubs", &checkOffsetOptions, &checkPrintout},
+              &registerPrintout, nullptr},
+    PrintKind{"statement", "the pay statement of the period", nullptr, &statementPrintout, nullptr},
+    PrintKind{"check", "the paycheck with its two stubs", &checkOffsetOptions, &checkPrintout,
+              &checkPrinted},
 };
 
 }  // namespace

@@ -48,16 +48,16 @@ bool reported(const PrintStatus& status) {
 
 // export NAME FILE.xlsx: the register window opened and exported as its "&Excel" exports it, into
 // the file named.
-int exportRegister(Session& session, const CommandLine& line) {
+int exportRegister(Session& session, Terminal& terminal, const CommandLine& line) {
     Outcome opened = openRegisterWindow(session);
-    printMessages(opened.messages);
+    terminal.tell(opened.messages);
     if (!opened.ok) {
         return 1;
     }
     const RegisterSheet sheet =
         registerSheet(*session.registerWindow,
                       exportStatusText(session.UserFile, session.profile.EmpSSN, kMakerNotice));
-    return reported(writeRegisterWorkbook(sheet, line.workbook)) ? 0 : 1;
+    return reported(writeRegisterWorkbook(sheet, line.workbook, session.folderLock.get())) ? 0 : 1;
 }
 
 // Qt's own notes on its set-up (no runtime folder for a program without a desktop session, and
@@ -71,7 +71,7 @@ void qtMessages(QtMsgType type, const QMessageLogContext&, const QString& messag
 // The pages into the PDF file, painted by the renderer on Qt's offscreen platform unless another
 // is asked for.
 int writePdfFile(int argc, char** argv, const std::vector<Page>& pages,
-                 const std::filesystem::path& file) {
+                 const std::filesystem::path& file, const FolderLock* held) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -82,7 +82,7 @@ int writePdfFile(int argc, char** argv, const std::vector<Page>& pages,
         std::cerr << terminalText(font.problem->message) << '\n';
         return 1;
     }
-    return reported(writePdf(pages, file)) ? 0 : 1;
+    return reported(writePdf(pages, file, PdfSheet{}, held)) ? 0 : 1;
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
         }
         if (kind->checked != nullptr) {
             Outcome checked = kind->checked(line);
-            printMessages(checked.messages);
+            Terminal().tell(checked.messages);
             if (!checked.ok) {
                 return 1;
             }
@@ -117,16 +117,24 @@ int main(int argc, char** argv) {
         return 1;
     }
     Session session(*folder, dataFolder());
-    if (!startAndOpen(session, line.name)) {
+    Terminal terminal;
+    if (!startAndOpen(session, terminal, line.name)) {
         return 1;
     }
     if (kind == nullptr) {
-        return exportRegister(session, line);
+        return exportRegister(session, terminal, line);
     }
-    PrintJob printed = kind->pages(session, line);
-    printMessages(printed.outcome.messages);
+    PrintJob printed = kind->pages(session, terminal, line);
+    terminal.tell(printed.outcome.messages);
     if (!printed.outcome.ok) {
         return 1;
     }
-    return writePdfFile(argc, argv, printed.pages, *line.pdf);
+    if (const int written =
+            writePdfFile(argc, argv, printed.pages, *line.pdf, session.folderLock.get());
+        written != 0 || kind->printed == nullptr) {
+        return written;
+    }
+    Outcome stored = kind->printed(session);
+    terminal.tell(stored.messages);
+    return stored.ok ? 0 : 1;
 }

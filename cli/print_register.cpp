@@ -7,7 +7,7 @@
 
 namespace quillon {
 
-PrintJob registerPrintout(Session& session, const CommandLine&) {
+PrintJob registerPrintout(Session& session, Terminal&, const CommandLine&) {
     Outcome opened = openRegisterWindow(session);
     if (!opened.ok) {
         return PrintJob{std::move(opened), {}};

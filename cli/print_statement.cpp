@@ -6,8 +6,8 @@
 
 namespace quillon {
 
-PrintJob statementPrintout(Session& session, const CommandLine& line) {
-    if (!typeAndCalculate(session, line)) {
+PrintJob statementPrintout(Session& session, Terminal& terminal, const CommandLine& line) {
+    if (!typeAndCalculate(session, terminal, line)) {
         return PrintJob{Outcome{false, {}}, {}};
     }
     return printStatement(session, todayText());

@@ -1,11 +1,13 @@
 // The parts both command-line programs share.
 #include "cli/program.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
 
 #include "records/fields.hpp"
+#include "session/register_window.hpp"
 
 namespace quillon {
 
@@ -28,21 +30,30 @@ std::filesystem::path dataFolder() {
 
 std::string terminalText(const std::string& text) {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;  // CR LF ends a line as LF does
+    std::string_view rest = text;
+    // Line by line: a CR LF ends a line as an LF does; within a line everything is escaped.
+    while (!rest.empty()) {
+        std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
         }
-        if (text[i] == '\n') {
-            out += '\n';
-            continue;
+        out += escapedText(line);
+        if (end == std::string_view::npos) {
+            break;
         }
-        out += excerpt(std::string_view(text).substr(i, 1), 1);
+        out += '\n';
+        rest.remove_prefix(end + 1);
     }
     return out;
 }
 
-void printMessages(const Messages& messages) {
+void Terminal::tell(const Messages& messages) {
     for (const Message& m : messages) {
+        if (std::find(told_.begin(), told_.end(), m.text) != told_.end()) {
+            continue;
+        }
+        told_.push_back(m.text);
         std::cerr << terminalText(m.text) << '\n';
     }
 }
@@ -76,22 +87,27 @@ std::optional<std::filesystem::path> workingFolder(const CommandLine& line,
     return folder;
 }
 
-bool startAndOpen(Session& session, const std::string& name) {
+bool startAndOpen(Session& session, Terminal& terminal, const std::string& name) {
+    Outcome locked = session.holdFolderLock();
+    terminal.tell(locked.messages);
+    if (!locked.ok) {
+        return false;
+    }
     Outcome started = session.startUp(todayText());
-    printMessages(started.messages);
+    terminal.tell(started.messages);
     if (!started.ok) {
         return false;
     }
     Outcome opened = session.openEmployee(name);
-    printMessages(opened.messages);
+    terminal.tell(opened.messages);
     return opened.ok;
 }
 
-bool typeAndCalculate(Session& session, const CommandLine& line) {
+bool typeAndCalculate(Session& session, Terminal& terminal, const CommandLine& line) {
     for (std::size_t i = 0; i < line.entries.size(); ++i) {
         Outcome typed = session.typeIntoEntryBox(i, line.entries[i]);
         if (!typed.ok) {
-            printMessages(typed.messages);
+            terminal.tell(typed.messages);
             return false;
         }
     }
@@ -101,9 +117,28 @@ bool typeAndCalculate(Session& session, const CommandLine& line) {
     if (line.weekEnding) {
         session.main.txtWeek.text = *line.weekEnding;  // the date a posting gives its row
     }
-    Outcome calculated = session.calculate();
-    printMessages(calculated.messages);
+    Outcome calculated =
+        line.postRow ? calculateAndPost(session, *line.postRow) : session.calculate();
+    terminal.tell(calculated.messages);
     return calculated.ok;
+}
+
+PrintProgramPath printProgramPath(const std::filesystem::path& self, std::string_view argv0,
+                                  const std::filesystem::path& current) {
+    constexpr const char* kPrintProgram = "quillon-print";
+    if (self.is_absolute()) {
+        return {self.parent_path() / kPrintProgram, {}};
+    }
+    if (argv0.find('/') != std::string_view::npos) {
+        const std::filesystem::path started(argv0);
+        const std::filesystem::path absolute = started.is_absolute() ? started : current / started;
+        return {absolute.lexically_normal().parent_path() / kPrintProgram, {}};
+    }
+    return {std::nullopt,
+            std::string("cannot tell where ") + kPrintProgram +
+                " is: /proc/self/exe cannot be read and the program was started by its bare name " +
+                quotedExcerpt(argv0) + ". Start quillon-cli by its path (for example " +
+                "/usr/local/bin/quillon-cli) to print or export."};
 }
 
 }  // namespace quillon

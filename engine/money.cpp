@@ -745,6 +745,29 @@ float roundedToCents(float value) {
     return static_cast<float>(d.negative ? -dollars : dollars);
 }
 
+Currency centsAsShown(float value) {
+    if (std::isnan(value)) {
+        return Currency{};
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? -Currency::largest() : Currency::largest();
+    }
+    Decimal d = decimalOf(value);
+    roundHalfAwayFromZero(d, 2);
+    // The count of cents, then of ten-thousandths; beyond the range it is held at its end.
+    std::int64_t units = 0;
+    for (int i = 0; i < d.point + 2; ++i) {
+        if (__builtin_mul_overflow(units, 10, &units) ||
+            __builtin_add_overflow(units, d.at(i) - '0', &units)) {
+            return d.negative ? -Currency::largest() : Currency::largest();
+        }
+    }
+    if (__builtin_mul_overflow(units, 100, &units)) {
+        return d.negative ? -Currency::largest() : Currency::largest();
+    }
+    return Currency::fromUnits(d.negative ? -units : units);
+}
+
 float roundedToWholeHalfEven(float value) {
     if (!std::isfinite(value)) {
         return value;

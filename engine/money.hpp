@@ -151,6 +151,14 @@ inline constexpr double kAmountLimit = 1e9;
 // the Single 1e9 and is refused); nullopt otherwise ("1e30", "nan", "abc").
 [[nodiscard]] std::optional<float> strictAmount(std::string_view text);
 
+// A Single as the two-decimal formats show it ("#####.00", "#,###.00"), as currency: the
+// value's seven-digit decimal text rounded to cents, halves away from zero, exactly as format()
+// rounds it. The Single 1234.56 (1234.56005859375) is 1234.56, not the 1234.5601 that
+// Currency::fromSingle gives; 12345.67 (12345.669921875) is 12345.67; 2.675 is 2.68; 0.005
+// is .01. A sum of these is the sum of the texts a reader sees. NaN is 0; a value beyond the
+// currency's range is held at its nearest end.
+[[nodiscard]] Currency centsAsShown(float value);
+
 // Round to cents the way the program always has: format with "#,###.00" and read it back
 // (the nearest Single to the two-decimal text; -0.001 gives +0).
 [[nodiscard]] float roundedToCents(float value);

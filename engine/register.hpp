@@ -19,11 +19,12 @@ struct RegisterRow {
     friend bool operator==(const RegisterRow&, const RegisterRow&) = default;
 };
 
+// Every total is exact currency: the sum of its rows' amounts as the grid shows them.
 struct RegisterTotals {
-    float TotFed = 0, TotSS = 0, TotMedi = 0, TotState = 0, TotCity = 0;
-    float TotMuni = 0, TotBond = 0, TotDues = 0, TotPen = 0, TotMisc = 0, TotKplan = 0;
+    Currency TotFed, TotSS, TotMedi, TotState, TotCity;
+    Currency TotMuni, TotBond, TotDues, TotPen, TotMisc, TotKplan;
     Currency TotOT, TotTips, TotGross, TotNet;
-    float TotSdi = 0, TotSui = 0, TotCafe = 0;  // never stored in the register file
+    Currency TotSdi, TotSui, TotCafe;  // never stored in the register file
 
     friend bool operator==(const RegisterTotals&, const RegisterTotals&) = default;
 };
@@ -39,10 +40,10 @@ struct Register {
     friend bool operator==(const Register&, const Register&) = default;
 };
 
-// Recomputes the totals from the used rows (53 weekly, 27 bi-weekly): the eleven tax and
-// deduction totals summed in single precision, each partial sum kept to the 7 significant
-// digits of its shortest decimal form; overtime, tips, gross and net summed as currency; the
-// hidden SDI, SUI and cafeteria totals over all 53 slots.
+// Recomputes the totals from the used rows (53 weekly, 27 bi-weekly): each row's amount taken
+// at the two decimals the grid shows it with (centsAsShown) and summed exactly in currency, so a
+// total is what a reader adding up the column gets (53 weeks of 12,345.67 are 654,320.51, of
+// 1,234.56 are 65,431.68). The hidden SDI, SUI and cafeteria totals run over all 53 slots.
 [[nodiscard]] RegisterTotals AddAnnual(const std::array<RegisterRow, kRegisterSlots>& rows,
                                        int usedRows);
 

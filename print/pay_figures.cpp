@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "records/fields.hpp"
+
 namespace quillon {
 namespace {
 
@@ -67,20 +69,13 @@ std::string printedText(std::string_view shown, std::string_view pattern) {
     return std::string(shown);
 }
 
-float ytdTaxes(const RegisterTotals& t) {
-    float sum = t.TotFed;
-    for (float v : {t.TotSS, t.TotMedi, t.TotState, t.TotCity, t.TotSdi, t.TotSui, t.TotCafe}) {
-        sum += v;
-    }
-    return sum;
+Currency ytdTaxes(const RegisterTotals& t) {
+    return t.TotFed + t.TotSS + t.TotMedi + t.TotState + t.TotCity + t.TotSdi + t.TotSui +
+           t.TotCafe;
 }
 
-float ytdDeductions(const RegisterTotals& t) {
-    float sum = t.TotMuni;
-    for (float v : {t.TotBond, t.TotDues, t.TotPen, t.TotMisc, t.TotKplan}) {
-        sum += v;
-    }
-    return sum;
+Currency ytdDeductions(const RegisterTotals& t) {
+    return t.TotMuni + t.TotBond + t.TotDues + t.TotPen + t.TotMisc + t.TotKplan;
 }
 
 std::variant<PayFigures, PrintError> payFigures(const PrintedPeriod& period, const Profile& profile,
@@ -96,8 +91,8 @@ std::variant<PayFigures, PrintError> payFigures(const PrintedPeriod& period, con
 
     const std::optional<double> otHours = strictNumber(box[2]);
     if (!otHours) {
-        return PrintError{"The O.T. box holds \"" + box[2] +
-                          "\", which is not a number. Correct it and print again."};
+        return PrintError{"The O.T. box holds " + quotedExcerpt(box[2]) +
+                          ", which is not a number. Correct it and print again."};
     }
 
     const float PayRate = period.PayRate;

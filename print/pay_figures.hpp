@@ -65,11 +65,11 @@ struct PayFigures {
     SummaryLine current, ytd;
 };
 
-// The year-to-date taxes and deductions of the summary, summed in single precision. The
-// cafeteria plan counts among the taxes here, while the period's own figures count it among
-// the deductions.
-[[nodiscard]] float ytdTaxes(const RegisterTotals& t);
-[[nodiscard]] float ytdDeductions(const RegisterTotals& t);
+// The year-to-date taxes and deductions of the summary, the exact sums of the register's
+// totals. The cafeteria plan counts among the taxes here, while the period's own figures count
+// it among the deductions.
+[[nodiscard]] Currency ytdTaxes(const RegisterTotals& t);
+[[nodiscard]] Currency ytdDeductions(const RegisterTotals& t);
 
 // Fails when the O.T. box does not hold a number (its earnings are that number times the rate).
 [[nodiscard]] std::variant<PayFigures, PrintError> payFigures(const PrintedPeriod& period,

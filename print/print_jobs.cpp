@@ -79,11 +79,7 @@ PrintJob printOffsetPrintCheck(Session& session) {
     if (!data.outcome.ok) {
         return refused(std::move(data.outcome));
     }
-    PrintJob job = pageJob(std::move(data.outcome), PrintCheck(checkInput(session, data)));
-    if (job.outcome.ok) {
-        printOffsetPrinted(session);
-    }
-    return job;
+    return pageJob(std::move(data.outcome), PrintCheck(checkInput(session, data)));
 }
 
 PrintJob paycheckPreview(const Session& session) {

@@ -28,8 +28,9 @@ struct PrintJob {
 [[nodiscard]] PrintJob printStatement(Session& session, const std::string& today);
 
 // "Print Check": prepareCheck, then PrintCheck with the main window's period and the register
-// in memory; the dialog closes when there is a page to print. Nothing is printed when the
-// offsets are refused or cannot be stored, or when the amount is too large for a check.
+// in memory. Nothing is printed when the offsets are refused or the amount is too large for a
+// check. Once the caller has printed the page, printOffsetPrinted (session/printing.hpp) stores
+// the offsets and closes the dialog; a check not printed stores nothing.
 [[nodiscard]] PrintJob printOffsetPrintCheck(Session& session);
 // The paycheck as "Print Check" would print it with the offsets the boxes hold now, for the
 // print preview: nothing is stored or changed.

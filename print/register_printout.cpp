@@ -20,9 +20,6 @@ std::vector<Item> atColumns(const std::array<std::string, 16>& texts) {
     return items;
 }
 
-std::string total(float value) {
-    return format(value, kAmountFormat);
-}
 std::string total(Currency value) {
     return format(value, kAmountFormat);
 }

@@ -1,18 +1,11 @@
 // The register workbook, written with libxlsxwriter.
 #include "print/register_sheet.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <xlsxwriter.h>
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 #include "engine/money.hpp"
 #include "print/font_metrics.hpp"
@@ -245,23 +238,6 @@ std::string failure(const std::filesystem::path& file, std::string_view reason) 
            " could not be written: " + std::string(reason) + ".";
 }
 
-// A fresh file of our own in the system's temporary folder, for libxlsxwriter to write into.
-std::optional<std::filesystem::path> temporaryFile(std::string& problem) {
-    std::error_code ec;
-    std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
-    if (ec) {
-        folder = "/tmp";
-    }
-    std::string pattern = (folder / "quillon-sheet-XXXXXX").string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        problem = std::strerror(errno);
-        return std::nullopt;
-    }
-    ::close(fd);
-    return std::filesystem::path(pattern);
-}
-
 }  // namespace
 
 SheetRow registerSheetHeadings(const std::array<std::string, 5>& names) {
@@ -304,53 +280,47 @@ std::filesystem::path registerWorkbookPath(const std::filesystem::path& folder,
     return folder / (std::string(UserFile) + " YTD.xlsx");
 }
 
-PrintStatus writeRegisterWorkbook(const RegisterSheet& sheet, const std::filesystem::path& file) {
+PrintStatus writeRegisterWorkbook(const RegisterSheet& sheet, const std::filesystem::path& file,
+                                  const FolderLock* held) {
     std::string problem;
-    const std::optional<std::filesystem::path> temporary = temporaryFile(problem);
-    if (!temporary) {
-        return PrintStatus::failed(failure(file, "no temporary file: " + problem));
-    }
-    const auto discard = [&] {
-        std::error_code ec;
-        std::filesystem::remove(*temporary, ec);
-    };
+    const Status written = writeFileThrough(
+        file,
+        [&](const std::filesystem::path& staged) -> Status {
+            // The library's own temporary files go into the staging folder too, so that a
+            // write killed while it holds them leaves nothing in the system's temporary folder.
+            std::string temporaryFolder = staged.parent_path().string();
+            lxw_workbook_options options{};
+            options.tmpdir = temporaryFolder.data();
+            lxw_workbook* book = workbook_new_opt(staged.c_str(), &options);
+            lxw_worksheet* ws = book != nullptr ? workbook_add_worksheet(book, nullptr) : nullptr;
+            if (ws == nullptr) {
+                if (book != nullptr) {
+                    workbook_close(book);
+                }
+                problem = "out of memory";
+                return FileError{file.filename().string(), 0, 0, problem};
+            }
+            SheetWriter out(ws, book);
+            fillSheet(out, sheet);
+            out.fitColumns();
+            setUpPage(ws);
+            std::string comments = cellText(sheet.status);
+            lxw_doc_properties properties{};
+            properties.comments = comments.data();
+            workbook_set_properties(book, &properties);
 
-    lxw_workbook* book = workbook_new(temporary->c_str());
-    lxw_worksheet* ws = book != nullptr ? workbook_add_worksheet(book, nullptr) : nullptr;
-    if (ws == nullptr) {
-        if (book != nullptr) {
-            workbook_close(book);
-        }
-        discard();
-        return PrintStatus::failed(failure(file, "out of memory"));
-    }
-    SheetWriter out(ws, book);
-    fillSheet(out, sheet);
-    out.fitColumns();
-    setUpPage(ws);
-    std::string comments = cellText(sheet.status);
-    lxw_doc_properties properties{};
-    properties.comments = comments.data();
-    workbook_set_properties(book, &properties);
-
-    const lxw_error closed = workbook_close(book);
-    const std::optional<lxw_error> cellError = out.error();
-    if (closed != LXW_NO_ERROR || cellError) {
-        discard();
-        return PrintStatus::failed(failure(file, lxw_strerror(cellError.value_or(closed))));
-    }
-
-    std::ifstream in(*temporary, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    const bool read = static_cast<bool>(in) || in.eof();
-    discard();
-    if (!read) {
-        return PrintStatus::failed(failure(file, "the finished workbook could not be read back"));
-    }
-    if (const Status written = writeFileAtomically(file, content.str(), file.filename().string());
-        written.failed()) {
-        return PrintStatus::failed(failure(file, written.error().problem));
+            const lxw_error closed = workbook_close(book);
+            if (const std::optional<lxw_error> cellError = out.error();
+                closed != LXW_NO_ERROR || cellError) {
+                problem = lxw_strerror(cellError.value_or(closed));
+                return FileError{file.filename().string(), 0, 0, problem};
+            }
+            return Status::done();
+        },
+        held);
+    if (written.failed()) {
+        return PrintStatus::failed(
+            failure(file, problem.empty() ? written.error().problem : problem));
     }
     return PrintStatus::done();
 }

@@ -12,6 +12,7 @@
 #include "engine/register.hpp"
 #include "print/page.hpp"
 #include "records/profile.hpp"
+#include "records/save.hpp"
 #include "session/register_window.hpp"
 
 namespace quillon {
@@ -56,9 +57,13 @@ struct SheetLayout {
                                                          std::string_view UserFile);
 
 // Writes the workbook, replacing the file atomically: an old workbook stays as it was unless the
-// new one was written whole. A text that is a number (".00", "1234.50") goes into its cell as
-// that number, shown with two decimals, so the sheet can add it up; other texts go in as text.
+// new one was written whole, and a read-only one is not replaced. The workbook is made in the
+// staging folder beside the file (records/save.hpp), so a write that is killed leaves nothing
+// that the next save in the folder does not clear. A text that is a number (".00", "1234.50")
+// goes into its cell as that number, shown with two decimals, so the sheet can add it up; other
+// texts go in as text. `held`: the program's own lock on a folder, used when it is the file's.
 [[nodiscard]] PrintStatus writeRegisterWorkbook(const RegisterSheet& sheet,
-                                                const std::filesystem::path& file);
+                                                const std::filesystem::path& file,
+                                                const FolderLock* held = nullptr);
 
 }  // namespace quillon

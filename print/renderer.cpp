@@ -173,7 +173,7 @@ PrintStatus printPages(QPrinter& printer, const std::vector<Page>& pages) {
 }
 
 PrintStatus writePdf(const std::vector<Page>& pages, const std::filesystem::path& file,
-                     const PdfSheet& sheet) {
+                     const PdfSheet& sheet, const FolderLock* held) {
     if (const auto problem = readyToPaint()) {
         return {problem};
     }
@@ -200,7 +200,8 @@ PrintStatus writePdf(const std::vector<Page>& pages, const std::filesystem::path
     }
     const QByteArray& bytes = buffer.data();
     const Status written = writeFileAtomically(
-        file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name);
+        file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name,
+        held);
     if (written.failed()) {
         return PrintStatus::failed(
             "The PDF file could not be written: " + written.error().describe() + ".");

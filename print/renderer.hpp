@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "print/page.hpp"
+#include "records/save.hpp"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -60,9 +61,11 @@ struct PdfSheet {
 };
 
 // Writes the pages to a PDF file, which is replaced atomically (an old file stays as it was
-// unless the new one was written whole). Needs a running QGuiApplication; the offscreen platform
-// serves a program without windows.
+// unless the new one was written whole; a read-only one is not replaced). Needs a running
+// QGuiApplication; the offscreen platform serves a program without windows. `held`: the
+// program's own lock on a folder (records/save.hpp), used when it is the file's folder.
 [[nodiscard]] PrintStatus writePdf(const std::vector<Page>& pages,
-                                   const std::filesystem::path& file, const PdfSheet& sheet = {});
+                                   const std::filesystem::path& file, const PdfSheet& sheet = {},
+                                   const FolderLock* held = nullptr);
 
 }  // namespace quillon

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <system_error>
 
@@ -28,6 +29,10 @@ std::string FileError::describe() const {
     text += ": ";
     text += problem;
     return text;
+}
+
+Fingerprint Fingerprint::of(std::string_view bytes) {
+    return Fingerprint{true, bytes.size(), std::hash<std::string_view>{}(bytes)};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -654,31 +659,88 @@ bool fileExists(const std::filesystem::path& path) {
     return errno != ENOENT && errno != ENOTDIR;
 }
 
-std::string excerpt(std::string_view text, std::size_t longest) {
-    std::size_t cut = std::min(text.size(), longest);
-    // Not inside a character of several bytes (UTF-8 continuation bytes are 10xxxxxx).
-    while (cut > 0 && cut < text.size() &&
-           (static_cast<unsigned char>(text[cut]) & 0xC0u) == 0x80u) {
-        --cut;
+namespace {
+
+// The length of the valid UTF-8 character at the start of the text, 0 when its first byte does
+// not begin one (a stray continuation byte, an overlong form, a surrogate, beyond U+10FFFF, or a
+// character cut short).
+std::size_t utf8Length(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // the allowed range of the second byte
+    unsigned char high = 0xBF;
+    if (first < 0x80) {
+        return 1;
     }
+    if (first >= 0xC2 && first <= 0xDF) {
+        length = 2;
+    } else if (first >= 0xE0 && first <= 0xEF) {
+        length = 3;
+        low = first == 0xE0 ? 0xA0 : 0x80;
+        high = first == 0xED ? 0x9F : 0xBF;
+    } else if (first >= 0xF0 && first <= 0xF4) {
+        length = 4;
+        low = first == 0xF0 ? 0x90 : 0x80;
+        high = first == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if ((byte(i) & 0xC0u) != 0x80u) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+void appendEscapedByte(std::string& out, unsigned char u) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += "\\x";
+    out += kHex[u >> 4];
+    out += kHex[u & 0xFu];
+}
+
+}  // namespace
+
+std::string escapedText(std::string_view text) {
     std::string out;
-    for (char c : text.substr(0, cut)) {
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
         const auto u = static_cast<unsigned char>(c);
+        const std::size_t length = utf8Length(text.substr(i));  // 0: no character starts here
         if (c == '\n') {
             out += "\\n";
         } else if (c == '\r') {
             out += "\\r";
         } else if (c == '\t') {
             out += "\\t";
-        } else if (u < 0x20 || u == 0x7f) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            out += "\\x";
-            out += kHex[u >> 4];
-            out += kHex[u & 0xFu];
+        } else if (u < 0x20 || u == 0x7f || length == 0) {
+            appendEscapedByte(out, u);
         } else {
-            out += c;
+            out.append(text.substr(i, length));
+            i += length;
+            continue;
         }
+        ++i;
     }
+    return out;
+}
+
+std::string excerpt(std::string_view text, std::size_t longest) {
+    std::size_t cut = std::min(text.size(), longest);
+    // Not inside a character of several bytes (UTF-8 continuation bytes are 10xxxxxx; a
+    // character has at most three of them).
+    for (int back = 0; back < 3 && cut > 0 && cut < text.size() &&
+                       (static_cast<unsigned char>(text[cut]) & 0xC0u) == 0x80u;
+         ++back) {
+        --cut;
+    }
+    std::string out = escapedText(text.substr(0, cut));
     if (cut < text.size()) {
         out += "...";
     }

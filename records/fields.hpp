@@ -17,6 +17,19 @@ namespace quillon {
 // A reserved Variant field: empty, a number, a string or a Boolean, kept as it was read.
 using Variant = std::variant<std::monostate, double, std::string, bool>;
 
+// What a file held when it was read: its size and a hash of its bytes, or that nothing was
+// there. A save compares it with the file on disk to tell whether another program changed the
+// file since (records/save.hpp). Compared only within one run of the program.
+struct Fingerprint {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::uint64_t hash = 0;
+
+    [[nodiscard]] static Fingerprint of(std::string_view bytes);
+    [[nodiscard]] static Fingerprint missing() { return {}; }
+    friend bool operator==(const Fingerprint&, const Fingerprint&) = default;
+};
+
 // Reads fields in sequence; a line end acts as a comma, blanks around a field are skipped, so
 // only the order of the fields binds and any arrangement of them on lines reads the same.
 // Each field must be of the kind its place asks for: a string in double quotes (an empty field
@@ -51,6 +64,8 @@ class FieldReader {
     [[nodiscard]] Status status() const { return error_ ? Status(*error_) : Status::done(); }
 
     [[nodiscard]] const std::string& fileName() const { return fileName_; }
+    // The bytes being read, as a save compares them with the file on disk.
+    [[nodiscard]] Fingerprint fingerprint() const { return Fingerprint::of(text_); }
 
   private:
     struct Field;
@@ -110,17 +125,22 @@ class FieldWriter {
 // Replaces one file atomically: the new content is staged beside it, flushed to disk and renamed
 // over the old file (see records/save.hpp). On failure the old file is left byte for byte as it
 // was. A file that already holds the content is not rewritten.
+// `held`: the program's own lock on the folder (records/save.hpp), used when it is that folder's.
+class FolderLock;
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view content,
-                           std::string fileName);
+                           std::string fileName, const FolderLock* held = nullptr);
 
 // True when anything is there under the name: a file, readable or not, a folder, a link. Only a
 // name under which nothing exists counts as missing; reading what is there then says whether
 // it can be read.
 [[nodiscard]] bool fileExists(const std::filesystem::path& path);
 
-// A text as a message shows it: at most `longest` bytes of it (cut where a character begins,
-// followed by "..."), control characters shown as \n, \r, \t or \xNN, so a message never
-// carries a terminal's escape sequence or a whole page of text.
+// A text as a message shows it: control characters shown as \n, \r, \t or \xNN, and so is each
+// byte that is not part of a valid UTF-8 character ("\x80"), so a message never carries a
+// terminal's escape sequence nor text a terminal or a window cannot show.
+[[nodiscard]] std::string escapedText(std::string_view text);
+// The escaped text of at most `longest` bytes of it (cut where a character begins, followed by
+// "..."), so a message never carries a whole page of text either.
 [[nodiscard]] std::string excerpt(std::string_view text, std::size_t longest = 80);
 // The excerpt in double quotes: "abc", "123456...".
 [[nodiscard]] std::string quotedExcerpt(std::string_view text, std::size_t longest = 80);

@@ -14,12 +14,16 @@ std::string nameOf(const std::filesystem::path& file) {
 }
 
 template <typename Body>
-Status readFile(const std::filesystem::path& file, Body body) {
+Status readFile(const std::filesystem::path& file, Fingerprint* asRead, Body body) {
     auto in = FieldReader::open(file, nameOf(file));
     if (auto* error = std::get_if<FileError>(&in)) {
         return *error;
     }
-    return body(std::get<FieldReader>(in));
+    FieldReader& reader = std::get<FieldReader>(in);
+    if (asRead != nullptr) {
+        *asRead = reader.fingerprint();
+    }
+    return body(reader);
 }
 
 // The reader's verdict once the layout's last field is read: a field too many is damage.
@@ -149,11 +153,11 @@ void buildRegister(FieldWriter& w, const Register& r, int usedRows) {
         w.number(row.Sdi).number(row.Sui).number(row.Cafe).number(row.Tips).endLine();
     }
     const RegisterTotals& t = r.totals;
-    w.number(t.TotFed).number(t.TotSS).number(t.TotMedi).number(t.TotState).number(t.TotCity);
-    w.endLine();
-    w.number(t.TotMuni).number(t.TotBond).number(t.TotDues).number(t.TotPen).number(t.TotMisc);
-    w.endLine();
-    w.number(t.TotKplan).currency(t.TotOT).currency(t.TotGross).currency(t.TotNet);
+    w.currency(t.TotFed).currency(t.TotSS).currency(t.TotMedi).currency(t.TotState);
+    w.currency(t.TotCity).endLine();
+    w.currency(t.TotMuni).currency(t.TotBond).currency(t.TotDues).currency(t.TotPen);
+    w.currency(t.TotMisc).endLine();
+    w.currency(t.TotKplan).currency(t.TotOT).currency(t.TotGross).currency(t.TotNet);
     w.currency(t.TotTips).endLine();
 }
 
@@ -407,17 +411,17 @@ Status readRegisterFile(FieldReader& in, Register& r, int usedRows) {
         in.number(row.Tips);
     }
     RegisterTotals& t = r.totals;
-    in.number(t.TotFed);
-    in.number(t.TotSS);
-    in.number(t.TotMedi);
-    in.number(t.TotState);
-    in.number(t.TotCity);
-    in.number(t.TotMuni);
-    in.number(t.TotBond);
-    in.number(t.TotDues);
-    in.number(t.TotPen);
-    in.number(t.TotMisc);
-    in.number(t.TotKplan);
+    in.currency(t.TotFed);
+    in.currency(t.TotSS);
+    in.currency(t.TotMedi);
+    in.currency(t.TotState);
+    in.currency(t.TotCity);
+    in.currency(t.TotMuni);
+    in.currency(t.TotBond);
+    in.currency(t.TotDues);
+    in.currency(t.TotPen);
+    in.currency(t.TotMisc);
+    in.currency(t.TotKplan);
     in.currency(t.TotOT);
     in.currency(t.TotGross);
     in.currency(t.TotNet);
@@ -479,41 +483,47 @@ Status readFederalTable(FieldReader& in, FederalTable& t) {
 
 // ----- readers on files
 
-Status readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s) {
-    return readFile(file, [&](FieldReader& in) { return readUseFile(in, p, s); });
+Status readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s,
+                   Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readUseFile(in, p, s); });
 }
-Status readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s) {
-    return readFile(file, [&](FieldReader& in) { return readAndFile(in, p, s); });
+Status readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s,
+                   Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readAndFile(in, p, s); });
 }
-Status readCfeFile(const std::filesystem::path& file, Profile& p) {
-    return readFile(file, [&](FieldReader& in) { return readCfeFile(in, p); });
+Status readCfeFile(const std::filesystem::path& file, Profile& p, Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readCfeFile(in, p); });
 }
-Status readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows) {
-    return readFile(file, [&](FieldReader& in) { return readOvertimeFile(in, p, rows); });
+Status readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows,
+                        Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readOvertimeFile(in, p, rows); });
 }
-Status readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p) {
-    return readFile(file, [&](FieldReader& in) { return readStateFile(in, s, p); });
+Status readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p,
+                     Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readStateFile(in, s, p); });
 }
-Status readCityFile(const std::filesystem::path& file, CitySettings& c) {
-    return readFile(file, [&](FieldReader& in) { return readCityFile(in, c); });
+Status readCityFile(const std::filesystem::path& file, CitySettings& c, Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readCityFile(in, c); });
 }
-Status readNonCityFile(const std::filesystem::path& file, NonCitySettings& n) {
-    return readFile(file, [&](FieldReader& in) { return readNonCityFile(in, n); });
+Status readNonCityFile(const std::filesystem::path& file, NonCitySettings& n, Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readNonCityFile(in, n); });
 }
-Status readVacationFile(const std::filesystem::path& file, VacationRecord& v) {
-    return readFile(file, [&](FieldReader& in) { return readVacationFile(in, v); });
+Status readVacationFile(const std::filesystem::path& file, VacationRecord& v, Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readVacationFile(in, v); });
 }
-Status readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows) {
-    return readFile(file, [&](FieldReader& in) { return readRegisterFile(in, r, usedRows); });
+Status readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows,
+                        Fingerprint* asRead) {
+    return readFile(file, asRead,
+                    [&](FieldReader& in) { return readRegisterFile(in, r, usedRows); });
 }
-Status readHeadingFile(const std::filesystem::path& file, CompanyHeading& h) {
-    return readFile(file, [&](FieldReader& in) { return readHeadingFile(in, h); });
+Status readHeadingFile(const std::filesystem::path& file, CompanyHeading& h, Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readHeadingFile(in, h); });
 }
-Status readPeriodFile(const std::filesystem::path& file, SavedPeriod& period) {
-    return readFile(file, [&](FieldReader& in) { return readPeriodFile(in, period); });
+Status readPeriodFile(const std::filesystem::path& file, SavedPeriod& period, Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readPeriodFile(in, period); });
 }
-Status readFederalTable(const std::filesystem::path& file, FederalTable& t) {
-    return readFile(file, [&](FieldReader& in) { return readFederalTable(in, t); });
+Status readFederalTable(const std::filesystem::path& file, FederalTable& t, Fingerprint* asRead) {
+    return readFile(file, asRead, [&](FieldReader& in) { return readFederalTable(in, t); });
 }
 
 // ----- texts

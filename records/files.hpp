@@ -5,7 +5,9 @@
 // Writers replace the file atomically.
 //
 // Each reader taking a path reports a file it cannot read as an error: "the file does not
-// exist", "a folder in place of the file", "cannot open the file: ...". Callers that start from
+// exist", "a folder in place of the file", "cannot open the file: ...". Given asRead, it also
+// says what the file held as it was read (Fingerprint), for a later save to check that no other
+// program changed the file in between (FileContent::readAs). Callers that start from
 // defaults where a file is missing test fileExists() first (true for anything under the name, so
 // a file that is there but cannot be read is reported, not taken as missing). Each reader also
 // comes as an overload taking a FieldReader (text already in memory), and each writer has a
@@ -40,27 +42,33 @@ namespace quillon {
 
 // Profile files. ".use" (12 lines) also carries StateWisconApril; ".and" (9 lines) carries
 // SpouseWorks, CalAllow, RoundState, StateUtah, StateWiscon, StateAlabama and StateNC.
-Status readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s);
+Status readUseFile(const std::filesystem::path& file, Profile& p, StateSettings& s,
+                   Fingerprint* asRead = nullptr);
 Status writeUseFile(const std::filesystem::path& file, const Profile& p, const StateSettings& s);
-Status readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s);
+Status readAndFile(const std::filesystem::path& file, Profile& p, StateSettings& s,
+                   Fingerprint* asRead = nullptr);
 Status writeAndFile(const std::filesystem::path& file, const Profile& p, const StateSettings& s);
-Status readCfeFile(const std::filesystem::path& file, Profile& p);
+Status readCfeFile(const std::filesystem::path& file, Profile& p, Fingerprint* asRead = nullptr);
 Status writeCfeFile(const std::filesystem::path& file, const Profile& p);
 // Overtime grid: ".ovw" has rows 0 to 52, ".ovb" rows 0 to 26. Each line: the date text and
 // the amount, written as a number (an amount text that is not a number is written as 0) and
 // read back as its text.
-Status readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows);
+Status readOvertimeFile(const std::filesystem::path& file, Profile& p, int rows,
+                        Fingerprint* asRead = nullptr);
 Status writeOvertimeFile(const std::filesystem::path& file, const Profile& p, int rows);
 
 // State file ".sta" (23 lines): the state settings and five employee fields (SSMediExempt,
 // StateExemptions, StateStatus, FedExempt, FedAddWithhold).
-Status readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p);
+Status readStateFile(const std::filesystem::path& file, StateSettings& s, Profile& p,
+                     Fingerprint* asRead = nullptr);
 Status writeStateFile(const std::filesystem::path& file, const StateSettings& s, const Profile& p);
 
 // City file ".cti" (21 lines) and non-city file ".nci" (9 lines).
-Status readCityFile(const std::filesystem::path& file, CitySettings& c);
+Status readCityFile(const std::filesystem::path& file, CitySettings& c,
+                    Fingerprint* asRead = nullptr);
 Status writeCityFile(const std::filesystem::path& file, const CitySettings& c);
-Status readNonCityFile(const std::filesystem::path& file, NonCitySettings& n);
+Status readNonCityFile(const std::filesystem::path& file, NonCitySettings& n,
+                       Fingerprint* asRead = nullptr);
 Status writeNonCityFile(const std::filesystem::path& file, const NonCitySettings& n);
 
 // Vacation file ".hol" (41 lines).
@@ -71,12 +79,14 @@ struct VacationRecord {
 
     friend bool operator==(const VacationRecord&, const VacationRecord&) = default;
 };
-Status readVacationFile(const std::filesystem::path& file, VacationRecord& v);
+Status readVacationFile(const std::filesystem::path& file, VacationRecord& v,
+                        Fingerprint* asRead = nullptr);
 Status writeVacationFile(const std::filesystem::path& file, const VacationRecord& v);
 
 // Register files ".yrw" (53 rows, 215 lines) and ".yrb" (27 rows, 111 lines): four lines per
 // used row, then three lines of totals (TotSdi, TotSui and TotCafe are not stored).
-Status readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows);
+Status readRegisterFile(const std::filesystem::path& file, Register& r, int usedRows,
+                        Fingerprint* asRead = nullptr);
 Status writeRegisterFile(const std::filesystem::path& file, const Register& r, int usedRows);
 
 // Company heading "Header.sav" (1 line).
@@ -85,7 +95,8 @@ struct CompanyHeading {
 
     friend bool operator==(const CompanyHeading&, const CompanyHeading&) = default;
 };
-Status readHeadingFile(const std::filesystem::path& file, CompanyHeading& h);
+Status readHeadingFile(const std::filesystem::path& file, CompanyHeading& h,
+                       Fingerprint* asRead = nullptr);
 Status writeHeadingFile(const std::filesystem::path& file, const CompanyHeading& h);
 
 // Saved pay period ".prv" (26 lines, one number each): the eight entries, result rows 0 to 10,
@@ -97,7 +108,8 @@ struct SavedPeriod {
 
     friend bool operator==(const SavedPeriod&, const SavedPeriod&) = default;
 };
-Status readPeriodFile(const std::filesystem::path& file, SavedPeriod& period);
+Status readPeriodFile(const std::filesystem::path& file, SavedPeriod& period,
+                      Fingerprint* asRead = nullptr);
 Status writePeriodFile(const std::filesystem::path& file, const SavedPeriod& period);
 // The saved-period file name: userFile + two blanks + the date with "/" turned into "_" +
 // ".prv" ("Employee1  12_31_2016.prv").
@@ -105,7 +117,8 @@ Status writePeriodFile(const std::filesystem::path& file, const SavedPeriod& per
 
 // Federal table "Federal16.dtt" (43 lines).
 inline constexpr std::string_view kFederalTableFileName = "Federal16.dtt";
-Status readFederalTable(const std::filesystem::path& file, FederalTable& t);
+Status readFederalTable(const std::filesystem::path& file, FederalTable& t,
+                        Fingerprint* asRead = nullptr);
 Status writeFederalTable(const std::filesystem::path& file, const FederalTable& t);
 
 // Where the federal table is: the working folder first, then the program's installed data

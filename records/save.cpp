@@ -34,37 +34,6 @@ FileError writeError(const std::string& fileName, int error) {
     return FileError{fileName, 0, 0, std::string("cannot write: ") + std::strerror(error)};
 }
 
-// The folder, open for flushing it and locked against other saves in it while this lives.
-class FolderLock {
-  public:
-    explicit FolderLock(const fs::path& folder)
-        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        if (fd_ < 0) {
-            error_ = errno;
-            return;
-        }
-        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~FolderLock() {
-        if (fd_ >= 0) {
-            ::close(fd_);  // closing releases the lock
-        }
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-    [[nodiscard]] bool ok() const { return fd_ >= 0; }
-    [[nodiscard]] int error() const { return error_; }
-    // Makes the renames and removals in the folder durable. A file system that cannot flush a
-    // folder loses nothing by it that a rename had not already put in place.
-    void flush() const { ::fsync(fd_); }
-
-  private:
-    int fd_ = -1;
-    int error_ = 0;
-};
-
 bool writeAll(int fd, std::string_view content) {
     while (!content.empty()) {
         const ssize_t written = ::write(fd, content.data(), content.size());
@@ -96,6 +65,26 @@ int writeDurably(const fs::path& file, std::string_view content, std::optional<m
     return ::close(fd) == 0 ? 0 : errno;
 }
 
+// The lock in use for a save in `folder`: the program's own when it is that folder's, else one
+// taken for the save.
+class LockInUse {
+  public:
+    LockInUse(const fs::path& folder, const FolderLock* held) {
+        if (held != nullptr && held->locks(folder)) {
+            lock_ = held;
+        } else {
+            own_.emplace(folder);
+            lock_ = &*own_;
+        }
+    }
+    [[nodiscard]] const FolderLock& operator*() const { return *lock_; }
+    [[nodiscard]] const FolderLock* operator->() const { return lock_; }
+
+  private:
+    std::optional<FolderLock> own_;
+    const FolderLock* lock_ = nullptr;
+};
+
 void flushFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -104,31 +93,58 @@ void flushFolder(const fs::path& folder) {
     }
 }
 
-// True when the file already holds exactly this content; a save that changes nothing then
-// writes nothing (and waits for no disk flush).
-bool holdsContent(const fs::path& path, std::string_view content) {
+// The bytes of an ordinary file, or nothing when it cannot be read.
+std::optional<std::string> bytesOf(const fs::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        return false;
+        return std::nullopt;
     }
     struct stat info {};
-    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                static_cast<std::size_t>(info.st_size) == content.size();
-    std::string held(same ? content.size() : 0, '\0');
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string held(static_cast<std::size_t>(info.st_size), '\0');
     std::size_t got = 0;
-    while (same && got < held.size()) {
+    for (;;) {
+        if (got == held.size()) {
+            held.resize(held.size() + 4096);  // the file grew
+        }
         const ssize_t n = ::read(fd, held.data() + got, held.size() - got);
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n <= 0) {
-            same = false;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) {
             break;
         }
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    return same && held == content;
+    held.resize(got);
+    return held;
+}
+
+// A file the operator has made read-only is not replaced, although a rename would replace it:
+// no write permission for this program, or (as the superuser has every permission) none of
+// its write bits set.
+bool readOnly(const fs::path& path, const struct stat& target) {
+    if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return true;
+    }
+    return ::access(path.c_str(), W_OK) != 0 &&
+           (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
+FileError changedMeanwhile(const std::string& name) {
+    return FileError{name, 0, 0, "another program changed the file after it was read here"};
+}
+
+FileError readOnlyError(const std::string& name) {
+    return FileError{name, 0, 0, "the file is read-only"};
 }
 
 // A name a commit record may list: one file of the folder, nothing that leads elsewhere.
@@ -217,24 +233,53 @@ struct Pending {
 
 }  // namespace
 
-Recovery finishInterruptedSave(const fs::path& folder) {
+FolderLock::FolderLock(const fs::path& folder)
+    : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) {
+        error_ = errno;
+        return;
+    }
+    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+FolderLock::~FolderLock() {
+    if (fd_ >= 0) {
+        ::close(fd_);  // closing releases the lock
+    }
+}
+
+bool FolderLock::locks(const fs::path& folder) const {
+    struct stat mine {};
+    struct stat other {};
+    return fd_ >= 0 && ::fstat(fd_, &mine) == 0 && ::stat(folder.c_str(), &other) == 0 &&
+           mine.st_dev == other.st_dev && mine.st_ino == other.st_ino;
+}
+
+// A file system that cannot flush a folder loses nothing by it that a rename had not already
+// put in place.
+void FolderLock::flush() const {
+    ::fsync(fd_);
+}
+
+Recovery finishInterruptedSave(const fs::path& folder, const FolderLock* held) {
     struct stat info {};
     const fs::path staging = folder / kStagingFolderName;
     if (::lstat(staging.c_str(), &info) != 0 && errno == ENOENT) {
         return {};  // the usual case: nothing was left behind
     }
-    FolderLock lock(folder);
-    if (!lock.ok()) {
+    const LockInUse lock(folder, held);
+    if (!lock->ok()) {
         Recovery failed;
         failed.status =
             FileError{std::string(kStagingFolderName), 0, 0,
-                      std::string("cannot open the folder: ") + std::strerror(lock.error())};
+                      std::string("cannot open the folder: ") + std::strerror(lock->error())};
         return failed;
     }
-    return recoverLocked(folder, lock);
+    return recoverLocked(folder, *lock);
 }
 
-Status writeFiles(const std::vector<FileContent>& files) {
+Status writeFiles(const std::vector<FileContent>& files, const FolderLock* held) {
     if (files.empty()) {
         return Status::done();
     }
@@ -261,11 +306,11 @@ Status writeFiles(const std::vector<FileContent>& files) {
         }
     }
 
-    FolderLock lock(folder);
-    if (!lock.ok()) {
-        return writeError(nameOf(files.front().file), lock.error());
+    const LockInUse lock(folder, held);
+    if (!lock->ok()) {
+        return writeError(nameOf(files.front().file), lock->error());
     }
-    if (Recovery recovery = recoverLocked(folder, lock); recovery.status.failed()) {
+    if (Recovery recovery = recoverLocked(folder, *lock); recovery.status.failed()) {
         FileError error = recovery.status.error();
         error.problem = "an earlier save could not be finished: " + error.problem;
         return error;
@@ -279,6 +324,7 @@ Status writeFiles(const std::vector<FileContent>& files) {
             if (errno != ENOENT) {
                 return writeError(name, errno);
             }
+            // Removed since it was read (by the operator, say): writing it again undoes no save.
             changed.push_back(Pending{name, &content->text, std::nullopt});
             continue;
         }
@@ -288,11 +334,18 @@ Status writeFiles(const std::vector<FileContent>& files) {
         if (!S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) {
             return FileError{name, 0, 0, "not an ordinary file"};
         }
-        if (holdsContent(content->file, content->text)) {
-            continue;
+        const std::optional<std::string> bytes = bytesOf(content->file);
+        if (bytes && *bytes == content->text) {
+            continue;  // it already holds its content: nothing to write, nothing to undo
+        }
+        if (content->readAs && (!bytes || Fingerprint::of(*bytes) != *content->readAs)) {
+            return changedMeanwhile(name);
         }
         std::optional<mode_t> mode;
         if (struct stat target{}; ::stat(content->file.c_str(), &target) == 0) {
+            if (readOnly(content->file, target)) {
+                return readOnlyError(name);
+            }
             mode = target.st_mode;
         }
         changed.push_back(Pending{name, &content->text, mode});
@@ -344,7 +397,7 @@ Status writeFiles(const std::vector<FileContent>& files) {
                                  "; the save is finished the next time the folder is opened"};
         }
     }
-    lock.flush();
+    lock->flush();
     // What is left is the empty staging folder and the record; an interruption from here on
     // leaves nothing the next recovery would change.
     ::unlink((staging / kCommitRecord).c_str());
@@ -352,8 +405,75 @@ Status writeFiles(const std::vector<FileContent>& files) {
     return Status::done();
 }
 
-Status writeFileAtomically(const fs::path& path, std::string_view content, std::string fileName) {
-    Status written = writeFiles({FileContent{path, std::string(content), true}});
+Status writeFileThrough(const fs::path& file,
+                        const std::function<Status(const fs::path& staged)>& produce,
+                        const FolderLock* held) {
+    const fs::path folder = folderOf(file);
+    const std::string name = nameOf(file);
+    const LockInUse lock(folder, held);
+    if (!lock->ok()) {
+        return writeError(name, lock->error());
+    }
+    if (Recovery recovery = recoverLocked(folder, *lock); recovery.status.failed()) {
+        FileError error = recovery.status.error();
+        error.problem = "an earlier save could not be finished: " + error.problem;
+        return error;
+    }
+    std::optional<mode_t> mode;
+    if (struct stat old{}; ::lstat(file.c_str(), &old) == 0) {
+        if (S_ISDIR(old.st_mode)) {
+            return FileError{name, 0, 0, "a folder in place of the file"};
+        }
+        if (!S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) {
+            return FileError{name, 0, 0, "not an ordinary file"};
+        }
+        if (struct stat target{}; ::stat(file.c_str(), &target) == 0) {
+            if (readOnly(file, target)) {
+                return readOnlyError(name);
+            }
+            mode = target.st_mode;
+        }
+    } else if (errno != ENOENT) {
+        return writeError(name, errno);
+    }
+
+    const fs::path staging = folder / kStagingFolderName;
+    if (::mkdir(staging.c_str(), 0777) != 0) {
+        return writeError(name, errno);
+    }
+    auto abandon = [&](Status status) {
+        std::error_code ec;
+        fs::remove_all(staging, ec);
+        return status;
+    };
+    const fs::path staged = staging / name;
+    if (Status produced = produce(staged); produced.failed()) {
+        return abandon(produced);
+    }
+    // Flushed to disk under its name, with the permissions of the file it replaces.
+    const int fd = ::open(staged.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return abandon(writeError(name, errno));
+    }
+    if (mode) {
+        ::fchmod(fd, *mode & 07777);
+    }
+    const int flushed = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    if (flushed != 0) {
+        return abandon(writeError(name, flushed));
+    }
+    if (::rename(staged.c_str(), file.c_str()) != 0) {
+        return abandon(writeError(name, errno));
+    }
+    lock->flush();
+    ::rmdir(staging.c_str());
+    return Status::done();
+}
+
+Status writeFileAtomically(const fs::path& path, std::string_view content, std::string fileName,
+                           const FolderLock* held) {
+    Status written = writeFiles({FileContent{path, std::string(content), true}}, held);
     if (written.failed()) {
         FileError error = written.error();
         error.file = std::move(fileName);

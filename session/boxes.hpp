@@ -47,6 +47,8 @@ struct Message {
     MessageKind kind = MessageKind::Ok;
     std::string text;  // lines separated by "\r\n" where the text has several
     std::string title;
+    // A YesNo question whose default button is No, where Yes would replace something.
+    bool noByDefault = false;
 };
 
 using Messages = std::vector<Message>;

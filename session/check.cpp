@@ -123,9 +123,10 @@ std::vector<std::string> namesInFolder(const fs::path& folder) {
 
 }  // namespace
 
-CheckReport checkEmployeeFiles(const fs::path& folder, const std::vector<std::string>& names) {
+CheckReport checkEmployeeFiles(const fs::path& folder, const std::vector<std::string>& names,
+                               const FolderLock* held) {
     CheckReport report;
-    report.recovery = finishInterruptedSave(folder);
+    report.recovery = finishInterruptedSave(folder, held);
 
     const std::vector<std::string> inFolder = namesInFolder(folder);
     std::vector<std::string> toRead;

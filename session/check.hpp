@@ -21,8 +21,9 @@ struct CheckReport {
 // The files of the named employees: each file of the employee that is there (a named employee
 // must have his ".use"), his saved periods ("Name  date.prv"). With no names: every file of
 // the folder that belongs to an employee or to the defaults, the federal table and the
-// company heading.
+// company heading. `held`: the program's own lock on the folder, when it holds one.
 [[nodiscard]] CheckReport checkEmployeeFiles(const std::filesystem::path& folder,
-                                             const std::vector<std::string>& names);
+                                             const std::vector<std::string>& names,
+                                             const FolderLock* held = nullptr);
 
 }  // namespace quillon

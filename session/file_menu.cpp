@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "records/files.hpp"
 #include "session/register_window.hpp"
 
 namespace quillon {
@@ -35,6 +36,25 @@ std::string withoutAccessKey(std::string_view caption) {
 
 Message savePreviousUserQuestion() {
     return Message{MessageKind::YesNo, kSavePreviousUserQuestion, kSaveQuestionTitle};
+}
+
+Message replaceEmployeeQuestion(const std::string& name) {
+    Message question{MessageKind::YesNo,
+                     excerpt(name) + " already has files in this folder. Replace them with the " +
+                         "open employee's settings?",
+                     kSaveUserCaption};
+    question.noByDefault = true;
+    return question;
+}
+
+bool employeeHasFiles(const Session& session, const std::string& name) {
+    for (const char* ext :
+         {".use", ".and", ".cfe", ".ovw", ".ovb", ".sta", ".cti", ".nci", ".hol", ".yrw", ".yrb"}) {
+        if (fileExists(employeeFile(session.folder, name, ext))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 Message saveSettingsQuestion() {
@@ -77,13 +97,14 @@ WorkflowEnd fileOpen(Session& session, Questions& questions) {
     const std::size_t nameLength = fileName.size() - kEmployeeFileExtension.size();
     if (fileName.size() <= kEmployeeFileExtension.size() ||
         fileName.compare(nameLength, std::string::npos, kEmployeeFileExtension) != 0) {
-        return WorkflowEnd{Outcome{false,
-                                   {Message{MessageKind::Ok,
-                                            "\"" + fileName + "\" is not an employee's file." +
-                                                kCrLf + "Choose the employee's " +
-                                                std::string(kEmployeeFileExtension) + " file.",
-                                            kProgramTitle}}},
-                           false};
+        return WorkflowEnd{
+            Outcome{false,
+                    {Message{MessageKind::Ok,
+                             quotedExcerpt(fileName) + " is not an employee's file." + kCrLf +
+                                 "Choose the employee's " + std::string(kEmployeeFileExtension) +
+                                 " file.",
+                             kProgramTitle}}},
+            false};
     }
     if (Outcome kept = offerToSaveRegister(session, questions); !kept.ok) {
         return WorkflowEnd{std::move(kept), false};
@@ -116,8 +137,15 @@ WorkflowEnd fileExit(Session& session, Questions& questions) {
     return endOfProgram();
 }
 
-Outcome saveUserDialogSave(Session& session, const SaveUserDialog& dialog) {
-    return session.saveAction(dialog.txtUser.text);
+Outcome saveUserDialogSave(Session& session, const SaveUserDialog& dialog, Questions& questions) {
+    const std::string& name = dialog.txtUser.text;
+    // Another employee's files are replaced only when the operator says so; the default files
+    // (the empty name) are no employee's.
+    if (!name.empty() && name != session.UserFile && employeeHasFiles(session, name) &&
+        !questions.askYesNo(replaceEmployeeQuestion(name))) {
+        return Outcome{false, {}};
+    }
+    return session.saveAction(name);
 }
 
 Message aboutMessage(std::string_view version) {

@@ -21,6 +21,12 @@ inline constexpr const char* kEmployeeFileFilter = "Saved Files (*.use)";
 inline constexpr std::string_view kEmployeeFileExtension = ".use";
 
 [[nodiscard]] Message savePreviousUserQuestion();
+// "Employee2 already has files in this folder. Replace them with the open employee's
+// settings?" (Yes, No; No the default).
+[[nodiscard]] Message replaceEmployeeQuestion(const std::string& name);
+// True when the folder holds any file of the employee `name` (his profile, settings, vacation
+// or register files).
+[[nodiscard]] bool employeeHasFiles(const Session& session, const std::string& name);
 [[nodiscard]] Message saveSettingsQuestion();
 [[nodiscard]] TextQuestion newUserQuestion();
 [[nodiscard]] FileQuestion openEmployeeQuestion(const Session& session);
@@ -47,9 +53,12 @@ WorkflowEnd fileSave(Session& session, Questions& questions);
 // dialog); then the program ends, whatever the answers.
 WorkflowEnd fileExit(Session& session, Questions& questions);
 
-// The save-user dialog's "&Save": every file of the employee under the name box's text. The
-// dialog closes when it worked and stays open with the messages when it did not.
-[[nodiscard]] Outcome saveUserDialogSave(Session& session, const SaveUserDialog& dialog);
+// The save-user dialog's "&Save": every file of the employee under the name box's text. Under
+// the name of another employee who has files in the folder it asks first
+// (replaceEmployeeQuestion); No saves nothing and ends with ok false and no message. The
+// dialog closes when it worked and stays open (with the messages) when it did not.
+[[nodiscard]] Outcome saveUserDialogSave(Session& session, const SaveUserDialog& dialog,
+                                         Questions& questions);
 
 // Help > About, and the entries whose windows this version does not have yet.
 [[nodiscard]] Message aboutMessage(std::string_view version);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/money.hpp"
+#include "records/fields.hpp"
 
 namespace quillon {
 namespace {
@@ -33,8 +34,8 @@ std::optional<int> offsetValue(std::string_view text, float add) {
 }
 
 OffsetRefusal refused(const char* box, std::string_view text) {
-    return {"The " + std::string(box) + " offset \"" + std::string(text) +
-            "\" is not a number from -" + std::to_string(kOffsetLimit) + " to " +
+    return {"The " + std::string(box) + " offset " + quotedExcerpt(text) +
+            " is not a number from -" + std::to_string(kOffsetLimit) + " to " +
             std::to_string(kOffsetLimit) + ". Nothing was stored or printed."};
 }
 

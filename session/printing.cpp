@@ -54,13 +54,16 @@ void fillCheckWriter(const Session& session, CheckWriter& w) {
 Outcome ReadHeading(Session& session) {
     const std::filesystem::path file = headingFile(session);
     if (!fileExists(file)) {
+        session.rememberRead(file, Fingerprint::missing());
         return {};
     }
     CompanyHeading read;
-    if (Status status = readHeadingFile(file, read); status.failed()) {
+    Fingerprint asRead;
+    if (Status status = readHeadingFile(file, read, &asRead); status.failed()) {
         return failed(corruptedFileMessage(status.error()));
     }
     session.heading = std::move(read);
+    session.rememberRead(file, asRead);
     return {};
 }
 
@@ -82,9 +85,10 @@ Outcome headingDialogOK(Session& session) {
         return {};
     }
     CompanyHeading typed = session.headingDialog.model->typed();
-    const FileContent content{headingFile(session), headingFileText(typed)};
-    if (Status status = writeFiles({content}); status.failed()) {
-        return failed(writeFailedMessage(status.error()));
+    if (Outcome saved =
+            session.saveFiles({FileContent{headingFile(session), headingFileText(typed)}});
+        !saved.ok) {
+        return saved;
     }
     session.heading = std::move(typed);
     session.headingDialog.unload();
@@ -198,22 +202,25 @@ PaycheckData paycheckData(const Session& session) {
 }
 
 PaycheckData prepareCheck(Session& session) {
-    Outcome applied = printOffsetApply(session);
-    if (!applied.ok) {
-        return PaycheckData{std::move(applied), {}, {}, {}};
+    PaycheckData refused = paycheckData(session);
+    if (!refused.outcome.ok) {
+        return refused;
     }
     if (session.registerWindow) {
         session.registerWindow->hidden = true;
     }
     zeroFillEntryBoxes(session);
-    PaycheckData data = paycheckData(session);
-    data.outcome.messages.insert(data.outcome.messages.begin(), applied.messages.begin(),
-                                 applied.messages.end());
-    return data;
+    return paycheckData(session);
 }
 
-void printOffsetPrinted(Session& session) {
+Outcome printOffsetPrinted(Session& session) {
+    Outcome stored = printOffsetApply(session);
     session.printOffset.unload();
+    if (!stored.ok) {
+        stored.messages.push_back(
+            printMessage("The check was printed, but its offsets were not stored."));
+    }
+    return stored;
 }
 
 void printOffsetCancel(Session& session) {

@@ -75,12 +75,15 @@ struct PaycheckData {
 // nothing is stored or changed. Refused when the check screen or the dialog is not loaded, or
 // an offset is not a number.
 [[nodiscard]] PaycheckData paycheckData(const Session& session);
-// "Print Check" up to the page: "&Apply", then PrintCheck's first steps: the "Year To Date"
-// window hidden if it is shown, every empty entry box set to "0"; then paycheckData. Nothing is
-// hidden or filled when the offsets are refused or cannot be stored.
+// "Print Check" up to the page: PrintCheck's first steps, the "Year To Date" window hidden if
+// it is shown and every empty entry box set to "0"; then paycheckData. Nothing is stored yet:
+// the offsets are stored once the check is printed (printOffsetPrinted), so a check that is
+// refused (too large an amount) or cannot be printed leaves them as they were. Nothing is
+// hidden or filled when the offsets are refused.
 [[nodiscard]] PaycheckData prepareCheck(Session& session);
-// Once "Print Check" has its page: the dialog closes.
-void printOffsetPrinted(Session& session);
+// Once the paycheck is printed: the offsets it was printed with stored as "&Apply" stores them,
+// and the dialog closes. ok is false, with the message, when they could not be stored.
+Outcome printOffsetPrinted(Session& session);
 // "&Cancel": the dialog closes; nothing more is stored.
 void printOffsetCancel(Session& session);
 

@@ -105,13 +105,9 @@ bool hiddenWithinLimit(const RegisterRow& row) {
 }
 
 bool totalsWithinLimit(const RegisterTotals& t) {
-    for (float v : {t.TotFed, t.TotSS, t.TotMedi, t.TotState, t.TotCity, t.TotMuni, t.TotBond,
-                    t.TotDues, t.TotPen, t.TotMisc, t.TotKplan, t.TotSdi, t.TotSui, t.TotCafe}) {
-        if (!withinAmountLimit(static_cast<double>(v))) {
-            return false;
-        }
-    }
-    for (Currency c : {t.TotOT, t.TotTips, t.TotGross, t.TotNet}) {
+    for (Currency c : {t.TotFed, t.TotSS, t.TotMedi, t.TotState, t.TotCity, t.TotMuni, t.TotBond,
+                       t.TotDues, t.TotPen, t.TotMisc, t.TotKplan, t.TotOT, t.TotTips, t.TotGross,
+                       t.TotNet, t.TotSdi, t.TotSui, t.TotCafe}) {
         if (!withinAmountLimit(c.toDouble())) {
             return false;
         }
@@ -295,8 +291,7 @@ void RegisterWindow::ClearAll(Register& r) {
     for (RegisterRow& row : r.rows) {
         row.Sdi = row.Sui = row.Cafe = 0;
     }
-    r.totals.TotSdi = r.totals.TotSui = r.totals.TotCafe = 0;
-    r.totals.TotTips = Currency{};
+    r.totals.TotSdi = r.totals.TotSui = r.totals.TotCafe = r.totals.TotTips = Currency{};
     for (TotalBox box : {TotalBox::Sdi, TotalBox::Sui, TotalBox::Cafe, TotalBox::Tips}) {
         totals[index(box)] = "0";
     }
@@ -436,10 +431,11 @@ Outcome PasteMe(Session& s, int row) {
     return s.registerWindow->PasteMe(row, postedPeriod(s), s.yearRegister);
 }
 
-Outcome SaveAnnual(Session& s) {
-    if (!s.registerWindow) {
-        return failed(okMessage("The register is not open."));
-    }
+namespace {
+
+// SaveAnnual up to the file: AddAnnual, then the register file's content from what the grid
+// shows, the hidden columns and the totals. Refused when the totals cannot be computed.
+Outcome registerToSave(Session& s, Register& written, std::vector<FileContent>& files) {
     RegisterWindow& w = *s.registerWindow;
     if (Outcome totalled = w.AddAnnual(s.yearRegister); !totalled.ok) {
         totalled.messages.push_back(
@@ -447,15 +443,35 @@ Outcome SaveAnnual(Session& s) {
                       "close again."));
         return totalled;
     }
-    Register written = s.yearRegister;
+    written = s.yearRegister;
     w.Update(written);
     written.totals = s.yearRegister.totals;
-    const FileContent content = registerFileContent(s.file(w.extension), written, w.usedRows());
-    if (Status status = writeFiles({content}); status.failed()) {
-        return failed(writeFailedMessage(status.error()));
-    }
+    files.push_back(registerFileContent(s.file(w.extension), written, w.usedRows()));
+    return {};
+}
+
+// After the register file was written: the window's register is what its file now holds.
+void registerSaved(Session& s, const Register& written) {
+    RegisterWindow& w = *s.registerWindow;
     w.atOpen = written;
     w.savedText = registerFileText(w.toSave(s.yearRegister), w.usedRows());
+}
+
+}  // namespace
+
+Outcome SaveAnnual(Session& s) {
+    if (!s.registerWindow) {
+        return failed(okMessage("The register is not open."));
+    }
+    Register written;
+    std::vector<FileContent> files;
+    if (Outcome refused = registerToSave(s, written, files); !refused.ok) {
+        return refused;
+    }
+    if (Outcome saved = s.saveFiles(files); !saved.ok) {
+        return saved;
+    }
+    registerSaved(s, written);
     return {};
 }
 
@@ -503,22 +519,27 @@ Outcome offerToSaveRegister(Session& s, Questions& questions) {
     return saveOnYes(s);
 }
 
-Outcome postToRegister(Session& s, int row) {
-    Outcome outcome = openRegisterWindow(s);
-    if (!outcome.ok) {
-        return outcome;
-    }
-    auto append = [&](const Outcome& next) {
-        outcome.messages.insert(outcome.messages.end(), next.messages.begin(), next.messages.end());
-        outcome.ok = outcome.ok && next.ok;
-    };
-    append(PasteMe(s, row));
-    if (outcome.ok) {
-        append(saveOnYes(s));
-    }
-    if (!outcome.ok) {
-        s.yearRegister = s.registerWindow->atOpen;
-    }
+Outcome calculateAndPost(Session& s, int row) {
+    Register written;
+    Outcome outcome = s.calculate([&](Session& calculated, std::vector<FileContent>& files) {
+        Outcome posted = openRegisterWindow(calculated);
+        if (!posted.ok) {
+            return posted;
+        }
+        auto append = [&](const Outcome& next) {
+            posted.messages.insert(posted.messages.end(), next.messages.begin(),
+                                   next.messages.end());
+            posted.ok = posted.ok && next.ok;
+        };
+        append(PasteMe(calculated, row));
+        if (posted.ok) {
+            calculated.registerWindow->Update(calculated.yearRegister);
+            append(registerToSave(calculated, written, files));
+        }
+        return posted;
+    });
+    // Saved, the register is what its file now holds; refused, the session is as it was before
+    // the calculation. Either way the window is closed.
     s.registerWindow.reset();
     return outcome;
 }

@@ -258,9 +258,12 @@ Outcome closeRegisterWindow(Session& session, Questions& questions);
 // program, opening the window afresh): the same question; Yes saves. ok is false when the save
 // failed, and then the window stays.
 Outcome offerToSaveRegister(Session& session, Questions& questions);
-// quillon-cli calc --post ROW: the window opened, the period posted into the row, and the window
-// closed as with Yes.
-Outcome postToRegister(Session& session, int row);
+// quillon-cli calc --post ROW: the calculate button, and before its save the window opened, the
+// period posted into the row and the register taken as closing with Yes takes it; then the
+// employee's files and the register are written as one transaction (both old or both new,
+// whenever the program is killed), and the window closes. When the posting or the save fails,
+// nothing is written and the session is as it was before the calculation.
+Outcome calculateAndPost(Session& session, int row);
 
 // The question on closing, and what the window's close box says.
 [[nodiscard]] Message saveRegisterQuestion();

@@ -2,7 +2,11 @@
 // the main window's events. The settings dialogs' are in settings_dialogs.cpp.
 #include "session/session.hpp"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <climits>
+#include <cstring>
 #include <utility>
 
 #include "engine/money.hpp"
@@ -21,6 +25,9 @@ using detail::kCrLf;
 using detail::okMessage;
 
 namespace {
+
+// The longest ending an employee's own files add to his name (".use", ".yrw", ...).
+constexpr std::size_t kExtensionLength = 4;
 
 // A name an employee's files can carry: no folder separators or characters a file name cannot
 // hold, not only blanks. The empty name is the default files' and is allowed.
@@ -43,6 +50,31 @@ Message unusableNameMessage(const std::string& name) {
                    quotedExcerpt(name) + " cannot be used as an employee's name." + kCrLf +
                        "A name cannot hold / \\ : * ? \" < > | and cannot be only blanks.",
                    kProgramTitle};
+}
+
+// The most bytes a file name may have in the folder.
+std::size_t longestFileName(const std::filesystem::path& folder) {
+    const long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return longest > 0 ? static_cast<std::size_t>(longest) : std::size_t{255};
+}
+
+// Why the name cannot be an employee's in the folder: characters a file name cannot hold, or a
+// name so long that his files' names (or their paths) would be longer than the system allows.
+std::optional<Message> refusedName(const std::filesystem::path& folder, const std::string& name) {
+    if (!usableEmployeeName(name)) {
+        return unusableNameMessage(name);
+    }
+    const std::size_t longest = longestFileName(folder);
+    const std::string longestFile = name + std::string(kExtensionLength, 'x');
+    if (longestFile.size() > longest ||
+        (folder / longestFile).string().size() >= static_cast<std::size_t>(PATH_MAX)) {
+        return Message{MessageKind::Exclamation,
+                       quotedExcerpt(name) + " is too long for an employee's name." + kCrLf +
+                           "The names of his files would be longer than a file name can be here (" +
+                           std::to_string(longest) + " bytes). Use a shorter name.",
+                       kProgramTitle};
+    }
+    return std::nullopt;
 }
 
 Message entryBoxMessage(std::size_t box, const std::string& text, const char* what) {
@@ -128,15 +160,38 @@ PayFrequency Session::frequency() const {
 
 // --- Saving ---------------------------------------------------------------------------------
 
-Outcome Session::saveFiles(const std::vector<FileContent>& files) const {
-    if (Status status = writeFiles(files); status.failed()) {
+Outcome Session::holdFolderLock() {
+    auto lock = std::make_shared<const FolderLock>(folder);
+    if (!lock->ok()) {
+        return failed(okMessage("Could not open the folder " + quotedExcerpt(folder.string()) +
+                                ": " + std::strerror(lock->error())));
+    }
+    folderLock = std::move(lock);
+    return {};
+}
+
+void Session::rememberRead(const std::filesystem::path& path, const Fingerprint& asRead) {
+    filesRead[path.string()] = asRead;
+}
+
+Outcome Session::saveFiles(const std::vector<FileContent>& files) {
+    std::vector<FileContent> checked = files;
+    for (FileContent& content : checked) {
+        if (auto read = filesRead.find(content.file.string()); read != filesRead.end()) {
+            content.readAs = read->second;
+        }
+    }
+    if (Status status = writeFiles(checked, folderLock.get()); status.failed()) {
         return failed(writeFailedMessage(status.error()));
+    }
+    for (const FileContent& content : checked) {
+        rememberRead(content.file, Fingerprint::of(content.text));
     }
     return {};
 }
 
 Outcome Session::finishInterruptedSave() const {
-    Recovery recovery = quillon::finishInterruptedSave(folder);
+    Recovery recovery = quillon::finishInterruptedSave(folder, folderLock.get());
     if (recovery.status.failed()) {
         return failed(okMessage("An interrupted save could not be finished." + std::string(kCrLf) +
                                 recovery.status.error().describe()));
@@ -199,7 +254,7 @@ std::vector<FileContent> Session::employeeContents(const std::string& name) cons
 
 // --- Defaults -------------------------------------------------------------------------------
 
-Outcome Session::defaultState(StateSettings& s, Profile& fields) const {
+Outcome Session::defaultState(StateSettings& s, Profile& fields) {
     StateSettings settings = builtInState();
     Profile read = fields;
     // The built-in employee fields, as a new employee's tax information shows them.
@@ -209,50 +264,67 @@ Outcome Session::defaultState(StateSettings& s, Profile& fields) const {
     read.FedAddWithhold = 0;
     read.SSMediExempt = 0;
     auto defaultFile = [&](std::string_view ext) { return employeeFile(folder, "", ext); };
-    if (fileExists(defaultFile(".sta"))) {
-        if (Status status = readStateFile(defaultFile(".sta"), settings, read); status.failed()) {
-            return failed(corruptedFileMessage(status.error()));
-        }
-    }
+    // What was read of each default file, remembered once all of them are taken.
+    std::vector<std::pair<std::filesystem::path, Fingerprint>> seen;
+    auto readDefault = [&](std::string_view ext, const auto& reader) -> Status {
+        const std::filesystem::path path = defaultFile(ext);
+        Fingerprint asRead;
+        Status status = fileExists(path) ? reader(path, &asRead) : Status::done();
+        seen.emplace_back(path, asRead);
+        return status;
+    };
     // The state switches kept in the default profile files; the default employee's own
     // profile fields are not taken over.
     Profile scratch;
-    if (fileExists(defaultFile(".use"))) {
-        if (Status status = readUseFile(defaultFile(".use"), scratch, settings); status.failed()) {
-            return failed(corruptedFileMessage(status.error()));
-        }
+    Status status = readDefault(".sta", [&](const auto& path, Fingerprint* f) {
+        return readStateFile(path, settings, read, f);
+    });
+    if (status.ok()) {
+        status = readDefault(".use", [&](const auto& path, Fingerprint* f) {
+            return readUseFile(path, scratch, settings, f);
+        });
     }
-    if (fileExists(defaultFile(".and"))) {
-        if (Status status = readAndFile(defaultFile(".and"), scratch, settings); status.failed()) {
-            return failed(corruptedFileMessage(status.error()));
-        }
+    if (status.ok()) {
+        status = readDefault(".and", [&](const auto& path, Fingerprint* f) {
+            return readAndFile(path, scratch, settings, f);
+        });
+    }
+    if (status.failed()) {
+        return failed(corruptedFileMessage(status.error()));
     }
     s = settings;
     copyStateFileFields(read, fields);
+    for (const auto& [path, asRead] : seen) {
+        rememberRead(path, asRead);
+    }
     return {};
 }
 
-Outcome Session::defaultCity(CitySettings& c) const {
+Outcome Session::defaultCity(CitySettings& c) {
     CitySettings settings = builtInCity();
     const std::filesystem::path path = employeeFile(folder, "", ".cti");
+    Fingerprint asRead;
     if (fileExists(path)) {
-        if (Status status = readCityFile(path, settings); status.failed()) {
+        if (Status status = readCityFile(path, settings, &asRead); status.failed()) {
             return failed(corruptedFileMessage(status.error()));
         }
     }
     c = settings;
+    rememberRead(path, asRead);
     return {};
 }
 
-Outcome Session::defaultNonCity(NonCitySettings& n) const {
+Outcome Session::defaultNonCity(NonCitySettings& n) {
     NonCitySettings settings = builtInNonCity();
     const std::filesystem::path path = employeeFile(folder, "", ".nci");
+    Fingerprint asRead;
     if (fileExists(path)) {
-        if (Status status = readNonCityFile(path, settings); status.failed()) {
+        if (Status status = readNonCityFile(path, settings, &asRead); status.failed()) {
             return failed(corruptedFileMessage(status.error()));
         }
     }
     n = settings;
+    rememberRead(path, asRead);
     return {};
 }
 
@@ -273,6 +345,7 @@ void Session::resetEmployee() {
     checkWriter.unload();
     printOffset.unload();
     main.ckLouisPrior.visible = false;
+    filesRead.clear();
 }
 
 // --- Federal table --------------------------------------------------------------------------
@@ -305,28 +378,42 @@ Outcome Session::LoadFederalTable() {
 Outcome Session::LoadProfile() {
     Profile p = profile;
     StateSettings s = state;
+    // What was read of each file (or that it is missing), remembered once all are taken.
+    std::vector<std::pair<std::filesystem::path, Fingerprint>> seen;
     auto read = [&](std::string_view ext, auto&& reader) -> Status {
-        return ProfileFileExists(ext) ? reader(file(ext)) : Status::done();
+        Fingerprint asRead;
+        Status status = ProfileFileExists(ext) ? reader(file(ext), &asRead) : Status::done();
+        seen.emplace_back(file(ext), asRead);
+        return status;
     };
-    Status status = read(".use", [&](const auto& path) { return readUseFile(path, p, s); });
+    Status status =
+        read(".use", [&](const auto& path, Fingerprint* f) { return readUseFile(path, p, s, f); });
     if (status.ok()) {
-        status = read(".and", [&](const auto& path) { return readAndFile(path, p, s); });
+        status = read(".and",
+                      [&](const auto& path, Fingerprint* f) { return readAndFile(path, p, s, f); });
     }
     if (status.ok()) {
-        status = read(".cfe", [&](const auto& path) { return readCfeFile(path, p); });
+        status =
+            read(".cfe", [&](const auto& path, Fingerprint* f) { return readCfeFile(path, p, f); });
     }
     if (status.ok()) {
-        if (p.PayWeekly && ProfileFileExists(".ovw")) {
-            status = readOvertimeFile(file(".ovw"), p, kWeeklyRows);
-        } else if (ProfileFileExists(".ovb")) {
-            status = readOvertimeFile(file(".ovb"), p, kBiWeeklyRows);
-        }
+        // The weekly grid when it is there, else the bi-weekly one; neither there, the missing
+        // file of the frequency is remembered.
+        const bool weekly = p.PayWeekly && ProfileFileExists(".ovw");
+        const char* ext = weekly || (p.PayWeekly && !ProfileFileExists(".ovb")) ? ".ovw" : ".ovb";
+        const int rows = weekly ? kWeeklyRows : kBiWeeklyRows;
+        status = read(ext, [&](const auto& path, Fingerprint* f) {
+            return readOvertimeFile(path, p, rows, f);
+        });
     }
     if (status.failed()) {
         return failed(corruptedFileMessage(status.error()));
     }
     profile = p;
     state = s;
+    for (const auto& [path, asRead] : seen) {
+        rememberRead(path, asRead);
+    }
     main.lbTableNotice.caption = profile.PayWeekly ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
     if (taxInfo.loaded()) {
         taxInfo.model->showProfile(profile);
@@ -350,8 +437,9 @@ Outcome Session::LoadAnnual() {
     const int rows = registerRows();
     const std::string ext = profile.PayWeekly ? ".yrw" : ".yrb";
     Register read;
+    Fingerprint asRead;
     if (ProfileFileExists(ext)) {
-        if (Status status = readRegisterFile(file(ext), read, rows); status.failed()) {
+        if (Status status = readRegisterFile(file(ext), read, rows, &asRead); status.failed()) {
             return failed(corruptedFileMessage(status.error()));
         }
     }
@@ -360,6 +448,7 @@ Outcome Session::LoadAnnual() {
     read.totals.TotSui = sums.TotSui;
     read.totals.TotCafe = sums.TotCafe;
     yearRegister = read;
+    rememberRead(file(ext), asRead);
     return {};
 }
 
@@ -416,8 +505,8 @@ Outcome Session::startUp(const std::string& todayText) {
 }
 
 Outcome Session::newEmployee(const std::string& name) {
-    if (!usableEmployeeName(name)) {
-        return failed(unusableNameMessage(name));
+    if (auto refused = refusedName(folder, name)) {
+        return failed(*refused);
     }
     if (Outcome recovered = finishInterruptedSave(); !recovered.ok) {
         return recovered;
@@ -453,8 +542,8 @@ Outcome Session::newEmployee(const std::string& name) {
 }
 
 Outcome Session::openEmployee(const std::string& name) {
-    if (!usableEmployeeName(name)) {
-        return failed(unusableNameMessage(name));
+    if (auto refused = refusedName(folder, name)) {
+        return failed(*refused);
     }
     if (Outcome recovered = finishInterruptedSave(); !recovered.ok) {
         return recovered;
@@ -494,18 +583,23 @@ Outcome Session::openInPlace(const std::string& name) {
     if (!step(loadStateDialog()) || !step(loadCityDialog())) {
         return outcome;
     }
+    if (!ProfileFileExists(".nci")) {
+        rememberRead(file(".nci"), Fingerprint::missing());
+    }
     if (!step(ProfileFileExists(".nci") ? ReadNonCityFile() : defaultNonCity(nonCity))) {
         return outcome;
     }
+    Fingerprint vacationRead;
     if (ProfileFileExists(".hol")) {
         VacationRecord read;
-        if (Status status = readVacationFile(file(".hol"), read); status.failed()) {
+        if (Status status = readVacationFile(file(".hol"), read, &vacationRead); status.failed()) {
             outcome.ok = false;
             outcome.messages.push_back(corruptedFileMessage(status.error()));
             return outcome;
         }
         vacation = read;
     }
+    rememberRead(file(".hol"), vacationRead);
     main.caption = UserFile + "  User:  ";
     main.lbUser.caption = UserFile;
     if (taxInfo.loaded()) {
@@ -518,14 +612,16 @@ Outcome Session::openInPlace(const std::string& name) {
     return outcome;
 }
 
-Outcome Session::saveAction(const std::string& name) {
-    if (!usableEmployeeName(name)) {
-        return failed(unusableNameMessage(name));
+Outcome Session::saveAction(const std::string& name, const std::vector<FileContent>& alsoSave) {
+    if (auto refused = refusedName(folder, name)) {
+        return failed(*refused);
     }
     if (Outcome refused = prepareProfileForSave(); !refused.ok) {
         return refused;
     }
-    Outcome outcome = saveFiles(employeeContents(name));
+    std::vector<FileContent> files = employeeContents(name);
+    files.insert(files.end(), alsoSave.begin(), alsoSave.end());
+    Outcome outcome = saveFiles(files);
     afterProfileSaved();
     if (!outcome.ok) {
         return outcome;  // the employee keeps his name: nothing was saved under the new one
@@ -599,20 +695,30 @@ std::optional<Message> Session::checkEntryBoxes() const {
     return std::nullopt;
 }
 
-Outcome Session::calculate() {
+Outcome Session::calculate(const AlsoSave& alsoSave) {
     if (auto refused = checkEntryBoxes()) {
         return failed(*refused);
     }
     // Nothing is calculated from a file that cannot be read, nor from a pay no period holds:
     // the session is then as it was, and nothing is written.
     Session before = *this;
-    Outcome outcome = calculateInPlace();
-    if (!outcome.ok) {
+    auto undo = [&](Outcome& outcome) {
         Messages messages = std::move(outcome.messages);
         *this = std::move(before);
         return Outcome{false, std::move(messages)};
+    };
+    Outcome outcome = calculateInPlace();
+    std::vector<FileContent> also;
+    if (outcome.ok && alsoSave) {
+        append(outcome, alsoSave(*this, also));
     }
-    append(outcome, saveAction(UserFile));
+    if (!outcome.ok) {
+        return undo(outcome);
+    }
+    append(outcome, saveAction(UserFile, also));
+    if (!outcome.ok && alsoSave) {
+        return undo(outcome);  // neither the employee's files nor the others were written
+    }
     if (!stateDialog.shown) {
         stateDialog.unload();
     }
@@ -712,11 +818,10 @@ PayInput Session::payInput(const StateDialog& live) const {
     in.TotGross = yearRegister.totals.TotGross;
     // The Medicare wages posted: the gross less the cafeteria plan and the ninth deduction, the
     // two that Medicare leaves out.
-    in.medicareWagesPosted = yearRegister.totals.TotGross -
-                             Currency::fromSingle(yearRegister.totals.TotCafe) -
-                             Currency::fromSingle(yearRegister.totals.TotMisc);
-    in.TotSS = yearRegister.totals.TotSS;
-    in.TotMedi = yearRegister.totals.TotMedi;
+    in.medicareWagesPosted =
+        yearRegister.totals.TotGross - yearRegister.totals.TotCafe - yearRegister.totals.TotMisc;
+    in.TotSS = yearRegister.totals.TotSS.toSingle();
+    in.TotMedi = yearRegister.totals.TotMedi.toSingle();
     in.carry = PayCarryOver{FedAllowAmt, StateExpAmt, CityExpAmt};
     return in;
 }

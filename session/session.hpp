@@ -4,6 +4,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -94,6 +97,16 @@ class Session {
     // The "Year To Date" window while it is open (session/register_window.hpp).
     std::optional<RegisterWindow> registerWindow;
 
+    // What the session read of each file, by path: the fingerprint of the bytes it read, or that
+    // the file was not there. A save refuses to replace a file that no longer matches, because
+    // another program changed it since; each read the session takes and each save bring the
+    // entry up to date. Emptied with the employee.
+    std::map<std::string, Fingerprint> filesRead;
+    // The working folder's lock while the program holds it for a whole command (the
+    // command-line tool); every save and recovery in the folder then uses it. Empty for the
+    // windows, whose saves take the lock each time.
+    std::shared_ptr<const FolderLock> folderLock;
+
     // --- Workflows ----------------------------------------------------------------------------
     // Opening, creating and calculating are all or nothing: when one fails, the session is as
     // it was before (the employee who was open stays open with every setting and table), and
@@ -107,10 +120,15 @@ class Session {
     // File > Open of the employee whose files are folder/name.* (name without extension).
     Outcome openEmployee(const std::string& name);
     // The save-user dialog's "&Save" with the name box's text: every file of the employee, as
-    // one transaction (all of them replaced, or none).
-    Outcome saveAction(const std::string& name);
-    // The calculate button.
-    Outcome calculate();
+    // one transaction (all of them replaced, or none), with the files of alsoSave.
+    Outcome saveAction(const std::string& name, const std::vector<FileContent>& alsoSave = {});
+    // What a calculation saves besides the employee's files, decided after the calculation and
+    // before its save (quillon-cli calc --post: the register with the period just calculated
+    // posted into a row). A failure stops the save.
+    using AlsoSave = std::function<Outcome(Session&, std::vector<FileContent>& files)>;
+    // The calculate button. With alsoSave, its files and the employee's are written together as
+    // one transaction; when either fails, nothing is written and the session is as it was.
+    Outcome calculate(const AlsoSave& alsoSave = nullptr);
     // Typing a text into entry box txtAmount(box): the key filter takes only "0123456789 -.";
     // a text with any other character is refused whole, naming the box, and the box keeps
     // its text.
@@ -125,6 +143,14 @@ class Session {
     void Clear_All();
 
     // --- The employee's files -----------------------------------------------------------------
+    // The command-line tool's: the working folder's lock taken and held as long as the session
+    // or a copy of it lives, so that another command on the folder waits until this one is done.
+    Outcome holdFolderLock();
+    // The files replaced as one transaction (records/save.hpp), each refused if it changed on
+    // disk since the session read it; once written, each is remembered as the session wrote it.
+    Outcome saveFiles(const std::vector<FileContent>& files);
+    // A file the session has read (asRead) and taken what it holds, or found missing.
+    void rememberRead(const std::filesystem::path& file, const Fingerprint& asRead);
     [[nodiscard]] std::filesystem::path file(std::string_view extension) const;
     [[nodiscard]] bool ProfileFileExists(std::string_view extension) const;
     Outcome LoadProfile();
@@ -218,9 +244,9 @@ class Session {
     // The settings an employee without the file starts from: the default file written by
     // "Make Default", else the built-in values. The state also takes the five employee fields
     // of the state file and the state switches kept in the default profile files.
-    Outcome defaultState(StateSettings& s, Profile& fields) const;
-    Outcome defaultCity(CitySettings& c) const;
-    Outcome defaultNonCity(NonCitySettings& n) const;
+    Outcome defaultState(StateSettings& s, Profile& fields);
+    Outcome defaultCity(CitySettings& c);
+    Outcome defaultNonCity(NonCitySettings& n);
     // The profile files' take-over before a save (the tax information dialog's rates, the
     // frequency and K plan repairs), and the K plan flags made exclusive after it.
     [[nodiscard]] Outcome prepareProfileForSave();
@@ -228,7 +254,6 @@ class Session {
     // The contents of the profile files, and of every file of the employee under a name.
     [[nodiscard]] std::vector<FileContent> profileContents(const std::string& name) const;
     [[nodiscard]] std::vector<FileContent> employeeContents(const std::string& name) const;
-    Outcome saveFiles(const std::vector<FileContent>& files) const;
     Outcome finishInterruptedSave() const;
 
     [[nodiscard]] PayFrequency frequency() const;

@@ -116,23 +116,24 @@ Outcome cancelSlot(DialogSlot<Model>& slot, OnCancel onCancel) {
     return {};
 }
 
-// A settings file into the settings, whole or not at all.
+// A settings file into the settings, whole or not at all; the session remembers what it read.
 template <typename Settings, typename Reader>
-Outcome readSettingsFile(const std::filesystem::path& path, Settings& settings, Reader reader) {
+Outcome readSettingsFile(Session& session, const std::filesystem::path& path, Settings& settings,
+                         Reader reader) {
     Settings read = settings;
-    if (Status status = reader(path, read); status.failed()) {
+    Fingerprint asRead;
+    if (Status status = reader(path, read, &asRead); status.failed()) {
         return failed(corruptedFileMessage(status.error()));
     }
     settings = read;
+    session.rememberRead(path, asRead);
     return {};
 }
 
-const auto kCityReader = [](const std::filesystem::path& path, CitySettings& c) {
-    return readCityFile(path, c);
-};
-const auto kNonCityReader = [](const std::filesystem::path& path, NonCitySettings& n) {
-    return readNonCityFile(path, n);
-};
+const auto kCityReader = [](const std::filesystem::path& path, CitySettings& c,
+                            Fingerprint* asRead) { return readCityFile(path, c, asRead); };
+const auto kNonCityReader = [](const std::filesystem::path& path, NonCitySettings& n,
+                               Fingerprint* asRead) { return readNonCityFile(path, n, asRead); };
 
 // The city and non-city load sequence: the settings from the employee's file, else from the
 // defaults; the boxes show them; the blank boxes filled; the boxes taken over.
@@ -161,9 +162,9 @@ PresetContext Session::presetContext() const {
     ctx.StateStatus = taxInfo.loaded() ? taxInfo.model->cboStatus2.text : profile.StateStatus;
     ctx.StateExemptions = profile.StateExemptions;
     ctx.settings = state;
-    StateFormulaInput formula =
-        stateFormulaInput(results, payEmployee(), state, StateExpAmt, yearRegister.totals.TotSS,
-                          yearRegister.totals.TotMedi);
+    StateFormulaInput formula = stateFormulaInput(results, payEmployee(), state, StateExpAmt,
+                                                  yearRegister.totals.TotSS.toSingle(),
+                                                  yearRegister.totals.TotMedi.toSingle());
     formula.StateStatus = ctx.StateStatus;  // as the User Info box shows it
     ctx.formula = formula;
     return ctx;
@@ -186,8 +187,9 @@ Outcome Session::readStateFileInto(StateDialog& dialog, const std::filesystem::p
     StateSettings read = state;
     Profile fields = profile;
     const bool there = fileExists(path);
+    Fingerprint asRead;
     if (there) {
-        if (Status status = readStateFile(path, read, fields); status.failed()) {
+        if (Status status = readStateFile(path, read, fields, &asRead); status.failed()) {
             return failed(corruptedFileMessage(status.error()));
         }
     } else if (missing == WhenMissing::StartFromDefaults) {
@@ -199,6 +201,7 @@ Outcome Session::readStateFileInto(StateDialog& dialog, const std::filesystem::p
         state = read;
         copyStateFileFields(fields, profile);
         dialog.showSettings(state);
+        rememberRead(path, asRead);
     }
     dialog.showSwitches(state);
     if (taxInfo.loaded()) {
@@ -396,8 +399,11 @@ Outcome Session::WriteStateFile() {
 
 Outcome Session::cityLoadSequence(CityDialog& dialog) {
     return tableLoadSequence(dialog, city, [&](CitySettings& read) {
-        return ProfileFileExists(".cti") ? readSettingsFile(file(".cti"), read, kCityReader)
-                                         : defaultCity(read);
+        if (ProfileFileExists(".cti")) {
+            return readSettingsFile(*this, file(".cti"), read, kCityReader);
+        }
+        rememberRead(file(".cti"), Fingerprint::missing());
+        return defaultCity(read);
     });
 }
 
@@ -452,7 +458,7 @@ Outcome Session::ReadCityFile() {
     if (!ProfileFileExists(".cti")) {
         return {};
     }
-    Outcome outcome = readSettingsFile(file(".cti"), city, kCityReader);
+    Outcome outcome = readSettingsFile(*this, file(".cti"), city, kCityReader);
     if (outcome.ok) {
         cityDialog.model->showSettings(city);
     }
@@ -467,8 +473,11 @@ Outcome Session::WriteCityFile() {
 
 Outcome Session::nonCityLoadSequence(NonCityDialog& dialog) {
     return tableLoadSequence(dialog, nonCity, [&](NonCitySettings& read) {
-        return ProfileFileExists(".nci") ? readSettingsFile(file(".nci"), read, kNonCityReader)
-                                         : defaultNonCity(read);
+        if (ProfileFileExists(".nci")) {
+            return readSettingsFile(*this, file(".nci"), read, kNonCityReader);
+        }
+        rememberRead(file(".nci"), Fingerprint::missing());
+        return defaultNonCity(read);
     });
 }
 
@@ -507,7 +516,7 @@ Outcome Session::ReadNonCityFile() {
     if (!nonCityDialog.loaded()) {
         return loadNonCityDialog();
     }
-    Outcome outcome = readSettingsFile(file(".nci"), nonCity, kNonCityReader);
+    Outcome outcome = readSettingsFile(*this, file(".nci"), nonCity, kNonCityReader);
     if (outcome.ok) {
         nonCityDialog.model->showSettings(nonCity);
     }

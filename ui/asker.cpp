@@ -22,7 +22,7 @@ void DialogAsker::tell(const Message& message) {
 bool DialogAsker::askYesNo(const Message& question) {
     QMessageBox box(QMessageBox::Question, qs(question.title), messageText(question),
                     QMessageBox::Yes | QMessageBox::No, parent_);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(question.noByDefault ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 

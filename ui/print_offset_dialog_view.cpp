@@ -184,8 +184,11 @@ void PrintOffsetDialogView::printCheck() {
     }
     const PrintStatus printed = printPages(*printer, job.pages);
     if (!printed.ok()) {
+        // Nothing printed, nothing stored: the dialog stays for another try.
         asker_.tell(Message{MessageKind::Exclamation, printed.error->message, kProgramTitle});
+        return;
     }
+    asker_.tell(printOffsetPrinted(session_).messages);
     accept();
 }
 

@@ -57,7 +57,8 @@ SaveUserDialogView::SaveUserDialogView(Session& session, SaveUserDialog& model, 
 
 void SaveUserDialogView::save() {
     model_.txtUser.text = text(txtUser_->text());
-    Outcome saved = saveUserDialogSave(session_, model_);
+    WindowQuestions questions(session_, asker_, this);
+    Outcome saved = saveUserDialogSave(session_, model_, questions);
     asker_.tell(saved.messages);
     if (saved.ok) {
         end_ = SaveUserEnd::Saved;

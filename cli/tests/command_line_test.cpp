@@ -72,7 +72,7 @@ TEST(CommandLine, HeadingTakesTheFourBoxesInTheirOrder) {
 
 TEST(CommandLine, CheckTakesAnyNumberOfNames) {
     for (const std::vector<std::string>& names :
-         {std::vector<std::string>{}, {"Smith"}, {"Smith", "Jones", ""}}) {
+         {std::vector<std::string>{}, {"Smith"}, {"Smith", "Jones", "Jones Jr."}}) {
         std::vector<std::string> args = {"check"};
         args.insert(args.end(), names.begin(), names.end());
         ParseResult parsed = parseCommandLine(args);
@@ -117,6 +117,60 @@ TEST(CommandLine, TheRegisterCommands) {
     EXPECT_EQ(printed.commandLine->name, "Smith");
     EXPECT_EQ(printed.commandLine->pdf, "r.pdf");
     EXPECT_TRUE(runsInPrintProgram(printed.commandLine->command));
+}
+
+// An output file must be of its kind, in any case: `export Smith Smith.yrw` would put a
+// workbook where the year's postings are.
+TEST(CommandLine, AnOutputFileMustEndInItsExtension) {
+    const struct {
+        std::vector<std::string> args;
+        bool accepted;
+    } cases[] = {
+        {{"export", "Smith", "Smith.yrw"}, false},
+        {{"export", "Smith", "Smith.use"}, false},
+        {{"export", "Smith", "out.xlsx.bak"}, false},
+        {{"export", "Smith", "xlsx"}, false},
+        {{"export", "Smith", ""}, false},
+        {{"export", "Smith", "out.xlsx"}, true},
+        {{"export", "Smith", "books/Smith YTD.XLSX"}, true},
+        {{"export", "Smith", "a.XlSx"}, true},
+        {{"print", "statement", "Smith", "--pdf", "Smith.use"}, false},
+        {{"print", "check", "Smith", "--pdf", "check.pdf.tmp"}, false},
+        {{"print", "register", "Smith", "--pdf", "pdf"}, false},
+        {{"print", "register", "Smith", "--pdf", ""}, false},
+        {{"print", "register", "Smith", "--pdf", "r.PDF"}, true},
+        {{"print", "check", "Smith", "--pdf", "out/check.pdf"}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        ParseResult parsed = parseCommandLine(c.args);
+        EXPECT_EQ(parsed.commandLine.has_value(), c.accepted) << parsed.error;
+        if (!c.accepted) {
+            EXPECT_NE(
+                parsed.error.find(c.args[0] == "export" ? "must end in .xlsx" : "must end in .pdf"),
+                std::string::npos)
+                << parsed.error;
+        }
+    }
+}
+
+// An empty NAME names the default files: a script's unset variable would change the defaults of
+// every new employee.
+TEST(CommandLine, AnEmptyNameIsAUsageError) {
+    const std::vector<std::vector<std::string>> empty = {
+        {"new", ""},
+        {"calc", "", "--hours1", "40"},
+        {"register", ""},
+        {"export", "", "a.xlsx"},
+        {"print", "check", "", "--pdf", "a.pdf"},
+        {"check", "Smith", ""},
+    };
+    for (const auto& args : empty) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        ParseResult parsed = parseCommandLine(args);
+        EXPECT_FALSE(parsed.commandLine);
+        EXPECT_EQ(parsed.error, "NAME is empty: give the employee's name");
+    }
 }
 
 TEST(CommandLine, UsageErrors) {

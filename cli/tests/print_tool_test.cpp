@@ -155,6 +155,64 @@ TEST_F(PrintTool, WhatCannotBePrintedIsRefusedAndNothingIsPrinted) {
     }
 }
 
+// The offsets given to print check are stored once the check is in its PDF file: a check refused
+// for its amount, or one whose file cannot be written, stores nothing.
+TEST_F(PrintTool, TheOffsetsAreStoredOnlyWhenTheCheckIsPrinted) {
+    setUpSmith();
+    std::filesystem::create_directory(dir / "folder.pdf");
+    std::ofstream(dir / "kept.pdf") << "a check printed before";
+    std::filesystem::permissions(dir / "kept.pdf", std::filesystem::perms::owner_read);
+    const std::string offsets = read("Smith.and");
+    const struct {
+        const char* pdf;
+        const char* options;
+        int status;
+        const char* told;
+    } cases[] = {
+        {"big.pdf", "--offset-h 3 --dollars 2000000", 1, "Dollar amount is too large"},
+        {"folder.pdf", "--offset-h 3 --hours1 40", 1, "folder.pdf: a folder in place of the file"},
+        {"kept.pdf", "--offset-h 3 --hours1 40", 1, "kept.pdf: the file is read-only"},
+        {"missing/check.pdf", "--offset-v -2 --hours1 40", 1, "check.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pdf);
+        ToolRun r = run("print check Smith --pdf '" + (dir / c.pdf).string() + "' " + c.options);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_NE(r.err.find(c.told), std::string::npos) << r.err;
+        EXPECT_EQ(read("Smith.and"), offsets);
+    }
+    EXPECT_EQ(read("kept.pdf"), "a check printed before");
+    ToolRun printed = run("print check Smith --pdf '" + (dir / "check.pdf").string() +
+                          "' --offset-h 3 --hours1 40");
+    ASSERT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(read("Smith.and").rfind("3,0,", 0), 0u) << read("Smith.and");
+}
+
+// The printouts and the export write over no read-only file.
+TEST_F(PrintTool, AReadOnlyOutputFileIsNotReplaced) {
+    setUpSmith();
+    for (const char* file : {"register.pdf", "statement.pdf", "Smith.xlsx"}) {
+        std::ofstream(dir / file) << "kept";
+        std::filesystem::permissions(dir / file, std::filesystem::perms::owner_read);
+    }
+    const struct {
+        const char* file;
+        const char* command;
+    } cases[] = {
+        {"register.pdf", "print register Smith --pdf"},
+        {"statement.pdf", "print statement Smith --hours1 40 --pdf"},
+        {"Smith.xlsx", "export Smith"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        ToolRun r = run(std::string(c.command) + " '" + (dir / c.file).string() + "'");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(c.file), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("the file is read-only"), std::string::npos) << r.err;
+        EXPECT_EQ(read(c.file), "kept");
+    }
+}
+
 TEST_F(PrintTool, HeadingShowsAndSetsTheFoldersHeading) {
     ToolRun none = run("heading");
     EXPECT_EQ(none.status, 0);

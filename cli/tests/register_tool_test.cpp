@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/tests/tool_fixture.hpp"
+#include "records/files.hpp"
 
 namespace {
 
@@ -106,6 +107,39 @@ TEST_F(RegisterTool, JsonHoldsTheSameTexts) {
               "['TotTips', 'TotSdi', 'TotSui', 'TotCafe']\n");
 }
 
+// A year whose totals single precision cannot hold, in a register file as the original program
+// wrote it (its totals kept to seven digits): the totals are the exact sums of the rows as shown.
+TEST_F(RegisterTool, TotalsAreTheExactSumsOfTheRowsAsShown) {
+    ASSERT_EQ(run("new Baker").status, 0);
+    quillon::Register year;
+    for (std::size_t i = 0; i < year.rows.size(); ++i) {
+        quillon::RegisterRow& row = year.rows[i];
+        row.Date = "week " + std::to_string(i + 1);
+        row.Fed = 12345.67f;                    // 53 of them: 654,320.51
+        row.Gross = 1234.56f;                   // 65,431.68
+        row.State = 2345.67f;                   // 124,320.51
+        row.Net = 3333.33f;                     // 176,666.49
+        row.Medi = 0.1f;                        // 5.30
+        row.Sdi = 0.07f;                        // 3.71
+        row.Kplan = i < 9 ? 123456.78f : 0.0f;  // shown 123456.80: nine, 1,111,111.20
+    }
+    year.totals.TotFed = quillon::Currency::fromDouble(654321.2);  // the seven-digit sum
+    ASSERT_FALSE(writeRegisterFile(dir / "Baker.yrw", year, quillon::kWeeklyRows).failed());
+    ToolRun json = run("register Baker --json");
+    ASSERT_EQ(json.status, 0) << json.err;
+    const std::filesystem::path file = dir / "register.json";
+    std::ofstream(file) << json.out;
+    const std::string totals =
+        output(std::string(QUILLON_PYTHON) +
+               " -c \"import json,sys; t=json.load(open(sys.argv[1]))['totals'];"
+               " print(*(k + '=' + t[k] for k in ('TotFed','TotGross','TotState','TotNet',"
+               "'TotMedi','TotSdi','TotKplan')))\" '" +
+               file.string() + "'");
+    EXPECT_EQ(totals,
+              "TotFed=654320.51 TotGross=65431.68 TotState=124320.51 TotNet=176666.49 "
+              "TotMedi=5.30 TotSdi=3.71 TotKplan=1111111.20\n");
+}
+
 TEST_F(RegisterTool, APostRowOutsideTheRegisterIsAUsageErrorAndCalculatesNothing) {
     copyOriginal();  // bi-weekly: rows 1 to 27
     const std::string use = read("Original.use");
@@ -184,6 +218,31 @@ TEST_F(RegisterTool, UsageErrorsOfThePrintCommands) {
         EXPECT_NE(r.err.find("usage:"), std::string::npos) << r.err;
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));
+}
+
+// An output file of another kind is a usage error before anything is read or written:
+// `export Baker Baker.yrw` replaced the year's postings with a workbook.
+TEST_F(RegisterTool, AnOutputFileOfAnotherKindIsAUsageErrorAndNothingIsWritten) {
+    twoWeeks();
+    const std::string register_ = read("Baker.yrw");
+    const std::string profile = read("Baker.use");
+    const auto at = [&](const char* name) { return "'" + (dir / name).string() + "'"; };
+    for (const std::string& args :
+         {"export Baker " + at("Baker.yrw"), "export Baker " + at("Baker.use"),
+          "print register Baker --pdf " + at("Baker.yrw"),
+          "print statement Baker --pdf " + at("Baker.sta"),
+          "print check Baker --pdf " + at("check.pdf.part")}) {
+        SCOPED_TRACE(args);
+        ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("usage:"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(read("Baker.yrw"), register_);
+    EXPECT_EQ(read("Baker.use"), profile);
+    EXPECT_FALSE(std::filesystem::exists(dir / "check.pdf.part"));
+    // In any case, the right kind is taken.
+    ASSERT_EQ(run("export Baker '" + (dir / "Baker.XLSX").string() + "'").status, 0);
+    EXPECT_EQ(read("Baker.XLSX").substr(0, 2), "PK");
 }
 
 TEST_F(RegisterTool, WithoutTheCompanionProgramPrintingSaysWhereItShouldBe) {

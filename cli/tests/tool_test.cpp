@@ -184,6 +184,119 @@ TEST_F(Tool, CheckFinishesASaveThatWasInterruptedAfterItsCommit) {
     EXPECT_FALSE(std::filesystem::exists(staging));
 }
 
+// An empty NAME would name the default files: `new ""` used to write them, changing the
+// settings of every new employee.
+TEST_F(Tool, AnEmptyNameIsAUsageErrorAndWritesNothing) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    const std::string before = read("Smith.use");
+    for (const char* args : {"new ''", "calc '' --hours1 40", "register ''", "check Smith ''",
+                             "export '' a.xlsx", "print check '' --pdf a.pdf"}) {
+        SCOPED_TRACE(args);
+        ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("NAME is empty"), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / ".use"));
+        EXPECT_FALSE(std::filesystem::exists(dir / ".sta"));
+    }
+    EXPECT_EQ(read("Smith.use"), before);
+}
+
+// A name whose files' names would be longer than the file system allows is told as too long,
+// not as an employee that "already exists".
+TEST_F(Tool, ANameTooLongForTheFileSystemIsToldAsTooLong) {
+    const struct {
+        std::size_t length;
+        bool fits;
+    } cases[] = {{300, false}, {252, false}, {251, true}, {40, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        const std::string name(c.length, 'n');
+        ToolRun created = run("new " + name);
+        if (c.fits) {
+            EXPECT_EQ(created.status, 0) << created.err;
+            EXPECT_TRUE(std::filesystem::exists(dir / (name + ".use")));
+            EXPECT_EQ(run("calc " + name + " --hours1 40").status, 0);
+        } else {
+            EXPECT_EQ(created.status, 1);
+            EXPECT_NE(created.err.find("is too long for an employee's name"), std::string::npos)
+                << created.err;
+            EXPECT_EQ(created.err.find("already exists"), std::string::npos) << created.err;
+            ToolRun opened = run("calc " + name);
+            EXPECT_EQ(opened.status, 1);
+            EXPECT_NE(opened.err.find("is too long"), std::string::npos) << opened.err;
+        }
+    }
+}
+
+// A damaged federal table is found at start-up, at the opening and by the calculation; the
+// command tells it once.
+TEST_F(Tool, ADamagedFederalTableIsToldOncePerCommand) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    std::string table = read("Federal16.dtt");
+    table.insert(table.find("\r\n"), ",x");  // a field too many on line 1
+    std::ofstream(dir / "Federal16.dtt", std::ios::binary | std::ios::trunc) << table;
+    for (const char* args : {"calc Smith --hours1 40", "register Smith", "new Jones"}) {
+        SCOPED_TRACE(args);
+        ToolRun r = run(args);
+        std::size_t told = 0;
+        for (std::size_t at = r.err.find("Federal16.dtt, line"); at != std::string::npos;
+             at = r.err.find("Federal16.dtt, line", at + 1)) {
+            ++told;
+        }
+        EXPECT_EQ(told, 1u) << r.err;
+    }
+    EXPECT_EQ(run("calc Smith --hours1 40").status, 1);
+}
+
+// Read-only files are not replaced: the command says which and that it is read-only, exits with
+// 1, and the file (and the rest of the save) stays as it was.
+TEST_F(Tool, AReadOnlyFileIsNotReplaced) {
+    ASSERT_EQ(run("new Smith").status, 0);
+    ASSERT_EQ(run("calc Smith --hours1 40 --week-ending 1/8/2016 --post 1").status, 0);
+    ASSERT_EQ(run("heading --company Shop").status, 0);
+    const struct {
+        const char* file;
+        const char* args;
+    } cases[] = {
+        // A register of a closed year: the posting and the calculation's save are refused alike.
+        {"Smith.yrw", "calc Smith --hours1 41 --post 2"},
+        {"Header.sav", "heading --company Other"},
+        {"Smith.sta", "calc Smith --hours1 41"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::filesystem::path file = dir / c.file;
+        if (std::string(c.file) == "Smith.sta") {
+            // A change the calculation writes: the state settings as another program left them.
+            std::string sta = read("Smith.sta");
+            sta.replace(sta.find(','), 1, " ,");
+            std::ofstream(file, std::ios::binary | std::ios::trunc) << sta;
+        }
+        std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
+        const std::string before = read(c.file);
+        const std::string use = read("Smith.use");
+        ToolRun r = run(c.args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("Could not save " + std::string(c.file)), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("the file is read-only"), std::string::npos) << r.err;
+        EXPECT_EQ(read(c.file), before);
+        EXPECT_EQ(read("Smith.use"), use);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+    }
+}
+
+TEST_F(Tool, MessagesEscapeBytesThatAreNotUtf8) {
+    ToolRun r = run("calc \"$(printf 'Smith\\200\\303')\"");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Smith\\x80\\xc3"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\x80'), std::string::npos) << r.err;
+    ToolRun accented = run("calc \"$(printf 'Jos\\303\\251')\"");
+    EXPECT_NE(accented.err.find("Jos\xc3\xa9"), std::string::npos) << accented.err;
+}
+
 TEST_F(Tool, UsageErrorsExitWithTwo) {
     for (const char* args :
          {"", "calc", "frobnicate Smith", "calc Smith --hours1", "check --json", "new"}) {

@@ -71,6 +71,8 @@ TEST_F(PrintJobs, FromAMillionOnNoCheckIsPrintedAndTheMessageSaysWhy) {
     ASSERT_TRUE(loadCheckWriter(s).ok);
     EXPECT_EQ(s.checkWriter.model->txtDollars.text, "Dollar amount is too large");
     ASSERT_TRUE(loadPrintOffsetDialog(s).ok);
+    const std::string offsets = read("Smith.and");
+    s.printOffset.model->cboHorz.text = "+3";
     PrintJob job = printOffsetPrintCheck(s);
     EXPECT_FALSE(job.outcome.ok);
     EXPECT_TRUE(job.pages.empty());
@@ -78,6 +80,9 @@ TEST_F(PrintJobs, FromAMillionOnNoCheckIsPrintedAndTheMessageSaysWhy) {
               "Dollar amount is too large: a check is written for less than 1,000,000.00. No "
               "check was printed.");
     EXPECT_TRUE(s.printOffset.loaded());  // the dialog stays open
+    // A check refused stores no offsets.
+    EXPECT_EQ(read("Smith.and"), offsets);
+    EXPECT_EQ(s.profile.PrintOffsetH, 0.0f);
 }
 
 TEST_F(PrintJobs, ApplyAndPrintCheckStoreTheOffsetsInTheProfileFiles) {
@@ -101,8 +106,12 @@ TEST_F(PrintJobs, ApplyAndPrintCheckStoreTheOffsetsInTheProfileFiles) {
     ASSERT_TRUE(loadPrintOffsetDialog(s).ok);
     EXPECT_EQ(s.printOffset.model->cboHorz.text, "2");
     s.printOffset.model->cboVert.text = "1.5";
+    const std::string stored = read("Smith.and");
     PrintJob job = printOffsetPrintCheck(s);
     ASSERT_TRUE(job.outcome.ok) << messageOf(job.outcome);
+    EXPECT_EQ(read("Smith.and"), stored);  // not before the check is printed
+    EXPECT_TRUE(s.printOffset.loaded());
+    ASSERT_TRUE(printOffsetPrinted(s).ok);
     EXPECT_FALSE(s.printOffset.loaded());  // the dialog closed
     const Page& page = job.pages.at(0);
     EXPECT_EQ(blankLinesAtTop(page), 5u);
@@ -132,6 +141,10 @@ TEST_F(PrintJobs, AnOffsetThatIsNotANumberIsRefusedAndNothingIsStoredOrPrinted) 
         {"0", "",
          "The vertical offset \"\" is not a number from -99 to 99. Nothing was stored "
          "or printed."},
+        // A typed escape sequence or a byte that is no character is shown escaped.
+        {"\x1b[2J\x80", "0",
+         "The horizontal offset \"\\x1b[2J\\x80\" is not a number from -99 to 99. Nothing was "
+         "stored or printed."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

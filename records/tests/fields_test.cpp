@@ -638,3 +638,39 @@ TEST(FileError, DescribesItsPlace) {
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+// A message shows control characters and bytes that are no UTF-8 character escaped, and keeps
+// every valid character as it is.
+TEST(Excerpt, EscapesWhatATerminalCannotShow) {
+    const struct {
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {"Smith", "Smith"},
+        {"Smith\x80", "Smith\\x80"},                   // a stray continuation byte
+        {"Jos\xc3\xa9", "Jos\xc3\xa9"},                // é, two bytes
+        {"Jos\xc3", "Jos\\xc3"},                       // é cut short
+        {"\xc3(", "\\xc3("},                           // a lead byte without its continuation
+        {"\xc0\xaf", "\\xc0\\xaf"},                    // an overlong "/"
+        {"\xed\xa0\x80", "\\xed\\xa0\\x80"},           // a surrogate
+        {"\xf4\x90\x80\x80", "\\xf4\\x90\\x80\\x80"},  // beyond U+10FFFF
+        {"\xf0\x9f\x92\xb5", "\xf0\x9f\x92\xb5"},      // a banknote, four bytes
+        {"\xe2\x82\xac 5", "\xe2\x82\xac 5"},          // the euro sign
+        {"a\x1b[2J\tb\r\n", "a\\x1b[2J\\tb\\r\\n"},
+        {"\xff\xfe", "\\xff\\xfe"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(excerpt(c.text), c.shown);
+        EXPECT_EQ(escapedText(c.text), c.shown);
+    }
+    // The cut falls where a character begins; a run of stray bytes is cut where it is long.
+    EXPECT_EQ(excerpt("ab\xc3\xa9", 3), "ab...");
+    EXPECT_EQ(excerpt(std::string(100, '\x80'), 4), "\\x80...");
+}
+
+}  // namespace
+}  // namespace quillon

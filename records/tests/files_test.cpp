@@ -310,10 +310,10 @@ TEST(OriginalFiles, BiWeeklyRegister) {
     EXPECT_EQ(r.rows[1].Net, 503.84f);
     EXPECT_EQ(r.rows[26].Date, "");
     EXPECT_EQ(r.rows[40].Sdi, 9.0f);
-    EXPECT_EQ(r.totals.TotFed, 238.75f);
-    EXPECT_EQ(r.totals.TotCity, 16.1f);
-    EXPECT_EQ(r.totals.TotMisc, 221.0f);
-    EXPECT_EQ(r.totals.TotKplan, 120.0f);
+    EXPECT_EQ(r.totals.TotFed, Currency::fromUnits(2387500));
+    EXPECT_EQ(r.totals.TotCity, Currency::fromUnits(161000));
+    EXPECT_EQ(r.totals.TotMisc, Currency::fromUnits(2210000));
+    EXPECT_EQ(r.totals.TotKplan, Currency::fromUnits(1200000));
     EXPECT_EQ(r.totals.TotOT, Currency::fromUnits(375000));
     EXPECT_EQ(r.totals.TotGross, Currency::fromUnits(19920000));
     EXPECT_EQ(r.totals.TotNet, Currency::fromUnits(10228900));
@@ -397,7 +397,7 @@ TEST(BrokenFiles, ARegisterCutInItsThirdRow) {
     save(folder.path() / "Smith.yrb", text.substr(0, cut));
     Register r;
     r.rows[2].Misc = 5;
-    r.totals.TotFed = 5;
+    r.totals.TotFed = Currency::fromUnits(50000);
     auto error = readRegisterFile(folder.path() / "Smith.yrb", r, kBiWeeklyRows);
     ASSERT_TRUE(error.failed());
     EXPECT_EQ(error.error().describe(), "Smith.yrb, line 11: the file ends early");
@@ -405,7 +405,7 @@ TEST(BrokenFiles, ARegisterCutInItsThirdRow) {
     EXPECT_EQ(r.rows[1].Sui, 3.3f);
     EXPECT_EQ(r.rows[2].Date, "");
     EXPECT_EQ(r.rows[2].Misc, 5.0f);
-    EXPECT_EQ(r.totals.TotFed, 5.0f);
+    EXPECT_EQ(r.totals.TotFed, Currency::fromUnits(50000));
 }
 
 TEST(BrokenFiles, AMissingFileIsReportedAsNotThere) {
@@ -693,17 +693,17 @@ TEST(RoundTrip, RegistersOfBothFrequencies) {
         row.Cafe = 1.5f;
     }
     RegisterTotals& t = r.totals;
-    t.TotFed = 14178.03f;
-    t.TotSS = 8787.6f;
-    t.TotMedi = 2055.05f;
-    t.TotState = 4720.02f;
-    t.TotCity = 1573.29f;
-    t.TotMuni = 106;
-    t.TotBond = 159;
-    t.TotDues = 212;
-    t.TotPen = 291.5f;
-    t.TotMisc = 331.25f;
-    t.TotKplan = 410.75f;
+    t.TotFed = Currency::fromUnits(141780300);
+    t.TotSS = Currency::fromUnits(87876000);
+    t.TotMedi = Currency::fromUnits(20550500);
+    t.TotState = Currency::fromUnits(47200200);
+    t.TotCity = Currency::fromUnits(15732900);
+    t.TotMuni = Currency::fromUnits(1060000);
+    t.TotBond = Currency::fromUnits(1590000);
+    t.TotDues = Currency::fromUnits(2120000);
+    t.TotPen = Currency::fromUnits(2915000);
+    t.TotMisc = Currency::fromUnits(3312500);
+    t.TotKplan = Currency::fromUnits(4107500);
     t.TotOT = Currency::fromUnits(6625000);
     t.TotTips = Currency::fromUnits(143100);
     t.TotNet = Currency::fromUnits(279937650);

@@ -3,13 +3,16 @@
 #include "records/save.hpp"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace quillon {
 namespace {
@@ -210,6 +213,187 @@ TEST_F(SaveFolder, TheNextSaveFinishesAnInterruptedOneFirst) {
     std::map<std::string, std::string> expected = newFiles;
     expected["Smith.use"] = "newest use\r\n";
     EXPECT_EQ(folderContents(), expected);
+}
+
+// A file the operator made read-only is not replaced, although a rename could replace it; the
+// superuser, who may write anything, is held to the file's write bits too.
+TEST_F(SaveFolder, AReadOnlyFileRefusesTheWholeSave) {
+    const struct {
+        const char* what;
+        mode_t mode;
+        bool refused;
+    } cases[] = {
+        {"read-only for all", 0444, true},
+        {"read-only for its owner alone", 0400, true},
+        {"read and execute", 0555, true},
+        {"writable by its owner", 0644, false},
+        {"writable by its group only", 0464, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        ::chmod((dir / "Smith.sta").c_str(), c.mode);
+        const auto before = folderContents();
+        const Status status = writeFiles(newContents());
+        if (c.refused) {
+            ASSERT_TRUE(status.failed());
+            EXPECT_EQ(status.error().describe(), "Smith.sta: the file is read-only");
+            EXPECT_EQ(folderContents(), before);
+        } else {
+            EXPECT_TRUE(status.ok());
+            EXPECT_EQ(folderContents(), newFiles);
+        }
+        struct stat info {};
+        ASSERT_EQ(::stat((dir / "Smith.sta").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, c.mode);
+    }
+    // A read-only file that already holds its content needs no replacing: nothing is refused.
+    TearDown();
+    SetUp();
+    put(dir / "Smith.sta", newFiles.at("Smith.sta"));
+    ::chmod((dir / "Smith.sta").c_str(), 0444);
+    EXPECT_TRUE(writeFiles(newContents()).ok());
+    EXPECT_EQ(folderContents(), newFiles);
+}
+
+// What the program read of a file, against what is on disk when it saves: a file another program
+// changed or created meanwhile refuses the whole save; one it removed is written again.
+TEST_F(SaveFolder, AFileChangedSinceItWasReadRefusesTheWholeSave) {
+    const struct {
+        const char* what;
+        std::optional<std::string> read;  // what the program read: nullopt for missing
+        std::optional<std::string> now;   // on disk at the save: nullopt for removed
+        bool refused;
+    } cases[] = {
+        {"unchanged", "old sta\r\n", "old sta\r\n", false},
+        {"changed, same size", "old sta\r\n", "odd sta\r\n", true},
+        {"changed, longer", "old sta\r\n", "old sta\r\n0\r\n", true},
+        {"emptied", "old sta\r\n", "", true},
+        {"created since it was found missing", std::nullopt, "other sta\r\n", true},
+        {"still missing", std::nullopt, std::nullopt, false},
+        {"removed since it was read", "old sta\r\n", std::nullopt, false},
+        {"changed to what this save writes", "old sta\r\n", "new sta\r\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        std::vector<FileContent> files = newContents();
+        for (FileContent& file : files) {
+            if (file.file.filename() == "Smith.sta") {
+                file.readAs = c.read ? Fingerprint::of(*c.read) : Fingerprint::missing();
+            } else if (fs::exists(file.file)) {
+                file.readAs = Fingerprint::of(contentOf(file.file));
+            }
+        }
+        fs::remove(dir / "Smith.sta");
+        if (c.now) {
+            put(dir / "Smith.sta", *c.now);
+        }
+        const auto before = folderContents();
+        const Status status = writeFiles(files);
+        if (c.refused) {
+            ASSERT_TRUE(status.failed());
+            EXPECT_EQ(status.error().describe(),
+                      "Smith.sta: another program changed the file after it was read here");
+            EXPECT_EQ(folderContents(), before);
+        } else {
+            EXPECT_TRUE(status.ok()) << status.error().describe();
+            EXPECT_EQ(folderContents(), newFiles);
+        }
+    }
+}
+
+TEST_F(SaveFolder, ASaveUsesTheLockTheProgramHolds) {
+    std::optional<FolderLock> held;
+    held.emplace(dir);
+    ASSERT_TRUE(held->ok());
+    EXPECT_TRUE(held->locks(dir / "."));
+    EXPECT_FALSE(held->locks(dir.parent_path()));
+    // Without the held lock handed over, this save would wait for itself forever.
+    ASSERT_TRUE(writeFiles(newContents(), &*held).ok());
+    EXPECT_EQ(folderContents(), newFiles);
+    stage({"Smith.use"}, false);
+    EXPECT_EQ(finishInterruptedSave(dir, &*held).found, Recovery::Found::Discarded);
+
+    // Another process's save waits until the lock is let go, then goes ahead.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        held.reset();  // its copy of the descriptor; the parent's still holds the lock
+        const bool saved = writeFiles({FileContent{dir / "Smith.hol", "child hol\r\n", true}}).ok();
+        ::_exit(saved ? 0 : 1);
+    }
+    ::usleep(200 * 1000);
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, WNOHANG), 0);  // still waiting
+    EXPECT_EQ(contentOf(dir / "Smith.hol"), "new hol\r\n");
+    held.reset();
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(contentOf(dir / "Smith.hol"), "child hol\r\n");
+}
+
+// A file a library writes to a path of its own (the workbook) is made in the staging folder and
+// renamed into place; killed halfway, it leaves only the staging folder, which the next save
+// clears.
+TEST_F(SaveFolder, AFileWrittenThroughTheStagingFolderIsReplacedWhole) {
+    const fs::path book = dir / "Smith YTD.xlsx";
+    put(book, "old book");
+    ::chmod(book.c_str(), 0640);
+    fs::path stagedAt;
+    const Status written = writeFileThrough(book, [&](const fs::path& staged) -> Status {
+        stagedAt = staged;
+        put(staged, "new book");
+        return Status::done();
+    });
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(stagedAt, dir / kStagingFolderName / "Smith YTD.xlsx");
+    EXPECT_EQ(contentOf(book), "new book");
+    EXPECT_FALSE(fs::exists(dir / kStagingFolderName));
+    struct stat info {};
+    ASSERT_EQ(::stat(book.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    // The library fails: nothing replaced, nothing left.
+    const Status failed = writeFileThrough(book, [&](const fs::path& staged) -> Status {
+        put(staged, "half a bo");
+        return FileError{"Smith YTD.xlsx", 0, 0, "out of memory"};
+    });
+    EXPECT_TRUE(failed.failed());
+    EXPECT_EQ(contentOf(book), "new book");
+    EXPECT_FALSE(fs::exists(dir / kStagingFolderName));
+
+    // Killed halfway: the half-written book stays in the staging folder only, and the next
+    // save in the folder clears it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        (void)writeFileThrough(book, [&](const fs::path& staged) -> Status {
+            put(staged, "half a bo");
+            ::_exit(0);
+        });
+        ::_exit(1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(fs::exists(dir / kStagingFolderName / "Smith YTD.xlsx"));
+    EXPECT_EQ(contentOf(book), "new book");
+    ASSERT_TRUE(writeFiles({FileContent{dir / "Smith.hol", "new hol\r\n", true}}).ok());
+    EXPECT_FALSE(fs::exists(dir / kStagingFolderName));
+    EXPECT_EQ(contentOf(book), "new book");
+
+    // A read-only book is refused before the library writes anything.
+    ::chmod(book.c_str(), 0444);
+    bool produced = false;
+    const Status refused = writeFileThrough(book, [&](const fs::path&) -> Status {
+        produced = true;
+        return Status::done();
+    });
+    ASSERT_TRUE(refused.failed());
+    EXPECT_EQ(refused.error().describe(), "Smith YTD.xlsx: the file is read-only");
+    EXPECT_FALSE(produced);
 }
 
 }  // namespace

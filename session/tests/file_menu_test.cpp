@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 
 #include "session/entry_keys.hpp"
 #include "session/tests/session_fixture.hpp"
@@ -59,7 +60,7 @@ class Script : public Questions {
             return end;
         }
         dialog.txtUser.text = name;
-        Outcome saved = saveUserDialogSave(session, dialog);
+        Outcome saved = saveUserDialogSave(session, dialog, *this);
         EXPECT_TRUE(saved.ok);
         return SaveUserEnd::Saved;
     }
@@ -197,7 +198,9 @@ TEST_F(FileMenu, SaveUnderANewNameWritesEveryFileAndRenamesTheWindow) {
     ASSERT_TRUE(s.newEmployee("Smith").ok);
     SaveUserDialog dialog(s.UserFile);
     dialog.txtUser.text = "Smith Copy";
-    ASSERT_TRUE(saveUserDialogSave(s, dialog).ok);
+    Script script(s);  // no question: nobody has files under the new name
+    ASSERT_TRUE(saveUserDialogSave(s, dialog, script).ok);
+    EXPECT_TRUE(script.asked.empty());
     EXPECT_EQ(s.UserFile, "Smith Copy");
     EXPECT_EQ(s.main.caption, "Smith Copy  User:  ");
     for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci", ".hol"}) {
@@ -206,10 +209,70 @@ TEST_F(FileMenu, SaveUnderANewNameWritesEveryFileAndRenamesTheWindow) {
     }
 
     dialog.txtUser.text = "a/b";
-    Outcome refused = saveUserDialogSave(s, dialog);
+    Outcome refused = saveUserDialogSave(s, dialog, script);
     EXPECT_FALSE(refused.ok);
     ASSERT_EQ(refused.messages.size(), 1u);
     EXPECT_EQ(s.UserFile, "Smith Copy");
+}
+
+// File > Save under the name of another employee who has files in the folder asks before his
+// files are replaced; No changes nothing.
+TEST_F(FileMenu, SavingUnderAnotherEmployeesNameAsksFirst) {
+    {
+        Session other = startedSession();
+        ASSERT_TRUE(other.newEmployee("Employee2").ok);
+        other.profile.HourRate = 21.5f;  // his own settings, which the question protects
+        ASSERT_TRUE(other.saveAction("Employee2").ok);
+        ASSERT_TRUE(other.newEmployee("Smith").ok);
+    }
+    const struct {
+        const char* what;
+        const char* name;
+        std::vector<const char*> hisFiles;  // left in the folder before the save
+        std::optional<bool> answer;         // nullopt: no question
+        bool saved;
+    } cases[] = {
+        {"No keeps his files", "Employee2", {}, false, false},
+        {"Yes replaces them", "Employee2", {}, true, true},
+        {"a register is files too", "Carter", {"Carter.yrw"}, false, false},
+        {"a stray state file too", "Dunn", {"Dunn.sta"}, true, true},
+        {"nobody of that name", "Evans", {}, std::nullopt, true},
+        {"the open employee himself", "Smith", {}, std::nullopt, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* file : c.hisFiles) {
+            write(file, "his\r\n");
+        }
+        Session s = startedSession();
+        ASSERT_TRUE(s.openEmployee("Smith").ok);
+        const auto before = folderContents();
+        SaveUserDialog dialog(s.UserFile);
+        dialog.txtUser.text = c.name;
+        Script script(s);
+        if (c.answer) {
+            script.yes = {*c.answer};
+        }
+        Outcome saved = saveUserDialogSave(s, dialog, script);
+        EXPECT_EQ(saved.ok, c.saved);
+        if (c.answer) {
+            ASSERT_EQ(script.asked.size(), 1u);
+            EXPECT_EQ(script.asked[0], std::string("Save User: ") + c.name +
+                                           " already has files in this folder. Replace them with "
+                                           "the open employee's settings?");
+            EXPECT_TRUE(replaceEmployeeQuestion(c.name).noByDefault);
+        } else {
+            EXPECT_TRUE(script.asked.empty());
+        }
+        if (!c.saved) {
+            EXPECT_TRUE(saved.messages.empty());  // the dialog stays open, nothing to tell
+            EXPECT_EQ(folderContents(), before);  // byte for byte
+            EXPECT_EQ(s.UserFile, "Smith");
+        } else {
+            EXPECT_EQ(s.UserFile, c.name);
+            EXPECT_EQ(read(std::string(c.name) + ".use"), read("Smith.use"));
+        }
+    }
 }
 
 class FileMenuOpen : public WorkingFolder {

@@ -1,5 +1,5 @@
 // The year-to-date register through the session: posting and the next calculation, deleting,
-// clearing, the totals and their seven digits, the files of either frequency, damaged files,
+// clearing, the totals to the cent, the files of either frequency, damaged files,
 // and closing with and without saving.
 #include "session/register_window.hpp"
 
@@ -215,25 +215,71 @@ TEST_F(RegisterTest, DeletingRowFiveOfTenLeavesTheRowsBelowInPlace) {
     EXPECT_EQ(w.total(TotalBox::Sdi), "9.00");
 }
 
-TEST_F(RegisterTest, TaxTotalsKeepSevenDigitsWhileMoneyTotalsKeepTheirCents) {
-    // 40,000.25 is exact in single precision, and so are its sums.
-    Register r;
-    for (std::size_t i = 0; i < 3; ++i) {
-        r.rows[i].Fed = 40000.25f;
-        r.rows[i].Gross = 40000.25f;
-        r.rows[i].Net = 40000.25f;
+// A year of one employee in the original program's register file: the window's totals, the
+// file it saves and the next calculation's wage base are the exact sums of the rows as shown.
+TEST_F(RegisterTest, TotalsAreTheExactSumsOfTheShownRows) {
+    {
+        Session s = newBaker();
+        Register year;
+        for (RegisterRow& row : year.rows) {
+            row.Date = "12/30/2016";
+            row.Gross = 1234.56f;  // 53 weeks: 65,431.68
+            row.Fed = 12345.67f;   // 53 weeks: 654,320.51
+            row.Net = 1000.01f;
+        }
+        // Totals as the original program stored them, in single precision.
+        year.totals.TotFed = Currency::fromDouble(654321.2);
+        year.totals.TotGross = Currency::fromDouble(65431.69);
+        ASSERT_FALSE(writeRegisterFile(dir / "Baker.yrw", year, kWeeklyRows).failed());
     }
-    RegisterWindow w = windowOver(r);
-    // 120,000.75 has eight digits: the federal total keeps seven, 120000.8.
-    EXPECT_EQ(w.total(TotalBox::Fed), "120000.80");
-    EXPECT_FLOAT_EQ(r.totals.TotFed, 120000.8f);
-    EXPECT_EQ(w.total(TotalBox::Gross), "120000.75");
-    EXPECT_EQ(w.total(TotalBox::Net), "120000.75");
+    Session s = reopened();
+    ASSERT_TRUE(openRegisterWindow(s).ok);
+    const RegisterWindow& w = *s.registerWindow;
+    EXPECT_EQ(w.total(TotalBox::Gross), "65431.68");
+    EXPECT_EQ(w.total(TotalBox::Fed), "654320.51");
+    EXPECT_EQ(w.total(TotalBox::Net), "53000.53");
+    EXPECT_EQ(s.yearRegister.totals.TotGross, Currency::fromUnits(65431'6800));
+    Answers yes({true});
+    ASSERT_TRUE(closeRegisterWindow(s, yes).ok);
+    const std::string saved = read("Baker.yrw");
+    EXPECT_NE(saved.find("\r\n654320.51,"), std::string::npos) << saved.substr(saved.size() - 120);
+    EXPECT_NE(saved.find(",65431.68,53000.53,"), std::string::npos)
+        << saved.substr(saved.size() - 120);
+    EXPECT_EQ(lineCount("Baker.yrw"), 215);
+}
 
-    // Two rows stay below 100,000 and keep their cents everywhere.
-    r.rows[2] = RegisterRow{};
-    w = windowOver(r);
-    EXPECT_EQ(w.total(TotalBox::Fed), "80000.50");
+// Rows whose totals single precision cannot hold, through the window: each total is what adding
+// the shown amounts by hand gives.
+TEST_F(RegisterTest, TotalsSinglePrecisionCannotHold) {
+    struct Case {
+        const char* what;
+        float RegisterRow::*column;
+        TotalBox box;
+        float amount;
+        int rows;
+        const char* total;
+    };
+    const Case cases[] = {
+        // 3 x 40,000.25 = 120,000.75; seven digits kept 120,000.8.
+        {"federal", &RegisterRow::Fed, TotalBox::Fed, 40000.25f, 3, "120000.75"},
+        // 53 x 2,345.67 = 124,320.51; seven digits kept 124,320.5.
+        {"state", &RegisterRow::State, TotalBox::State, 2345.67f, 53, "124320.51"},
+        // 27 x 9,876.54 = 266,666.58 (the Single 9876.54 is 9876.5400390625).
+        {"K plan", &RegisterRow::Kplan, TotalBox::Kplan, 9876.54f, 27, "266666.58"},
+        // 53 x 0.07 in the hidden SDI column: 3.71.
+        {"SDI", &RegisterRow::Sdi, TotalBox::Sdi, 0.07f, 53, "3.71"},
+        // 53 x 2,345.67 = 124,320.51; at four decimals (2345.6699) it came to 124,320.50.
+        {"gross", &RegisterRow::Gross, TotalBox::Gross, 2345.67f, 53, "124320.51"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Register r;
+        for (int i = 0; i < c.rows; ++i) {
+            r.rows[static_cast<std::size_t>(i)].*c.column = c.amount;
+        }
+        RegisterWindow w = windowOver(r);
+        EXPECT_EQ(w.total(c.box), c.total);
+    }
 }
 
 TEST_F(RegisterTest, TheStripShowsPlainNumbersUntilTheTotalsAreComputed) {
@@ -363,9 +409,12 @@ TEST_F(RegisterTest, ADamagedRegisterIsRefusedAndKept) {
     EXPECT_NE(firstMessage(opened).find("Baker.yrw, line 2, field 1"), std::string::npos)
         << firstMessage(opened);
     EXPECT_FALSE(s.registerWindow);
-    Outcome posted = postToRegister(s, 2);
+    const std::string profile = read("Baker.use");
+    s.main.txtAmount[6].text = "500";
+    Outcome posted = calculateAndPost(s, 2);
     EXPECT_FALSE(posted.ok);
     EXPECT_EQ(read("Baker.yrw"), damaged);
+    EXPECT_EQ(read("Baker.use"), profile);  // the calculation was not saved either
 
     Session other = startedSession();
     EXPECT_FALSE(other.openEmployee("Baker").ok);
@@ -458,13 +507,15 @@ TEST_F(RegisterTest, NewAndExitOfferToSaveAChangedRegisterFirst) {
 
 TEST_F(RegisterTest, PostingFromTheCommandLineSavesAsClosingWithYes) {
     Session s = newBaker();
-    calculatePeriod(s, "740", "1/8/2016");
-    ASSERT_TRUE(postToRegister(s, 1).ok);
+    s.main.txtAmount[6].text = "740";
+    s.main.txtWeek.text = "1/8/2016";
+    ASSERT_TRUE(calculateAndPost(s, 1).ok);
     EXPECT_FALSE(s.registerWindow);
     const std::string once = read("Baker.yrw");
 
     // The same post through the window.
     std::filesystem::remove(dir / "Baker.yrw");
+    calculatePeriod(s, "740", "1/8/2016");
     postAndSave(s, 1);
     EXPECT_EQ(read("Baker.yrw"), once);
     EXPECT_NE(once.find("\"1/8/2016\""), std::string::npos);

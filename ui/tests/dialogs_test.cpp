@@ -1,14 +1,18 @@
 // User Info and the save-user dialog on Qt's offscreen platform: every control over its model,
 // the key filter and select-all, the K plan boxes, and input that is refused with the dialog left
 // open and nothing written.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -77,6 +81,8 @@ class DialogsTest : public QObject {
     void userInfoKPlanBoxesExcludeEachOther();
     void userInfoRefusesARateThatIsNotANumber();
     void saveUserRefusesAnUnusableNameAndStaysOpen();
+    void saveUserAsksBeforeReplacingAnotherEmployee();
+    void aQuestionThatReplacesSomethingHasNoAsItsDefault();
 };
 
 void DialogsTest::userInfoShowsEveryControlOfItsModel() {
@@ -229,6 +235,67 @@ void DialogsTest::saveUserRefusesAnUnusableNameAndStaysOpen() {
     QVERIFY(!view.isVisible());
     QCOMPARE(view.end(), SaveUserEnd::Saved);
     QVERIFY(std::filesystem::exists(u.folder / "Smith Copy.use"));
+}
+
+// Save with the name of another employee who has files in the folder: the question names him;
+// No leaves the dialog open and his files byte for byte as they were; Yes saves over them.
+void DialogsTest::saveUserAsksBeforeReplacingAnotherEmployee() {
+    UserInfo u;
+    u.dialog->hide();
+    {
+        Session other(u.folder, u.folder);
+        other.startUp("12/30/2016");
+        QVERIFY(other.newEmployee("Employee2").ok);
+        other.profile.HourRate = 21.5f;
+        QVERIFY(other.saveAction("Employee2").ok);
+    }
+    std::map<std::string, std::string> his;
+    for (const auto& entry : std::filesystem::directory_iterator(u.folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("Employee2.")) {
+            his[name] = contents(entry.path());
+        }
+    }
+    QVERIFY(his.size() >= 8);
+
+    SaveUserDialog model(u.session->UserFile);
+    ui::SaveUserDialogView view(*u.session, model, u.asker);
+    view.show();
+    auto* name = view.findChild<QLineEdit*>(QStringLiteral("txtUser"));
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Employee2"));
+    u.asker.yes = {false};
+    QTest::mouseClick(view.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    QCOMPARE(u.asker.asked.size(), std::size_t{1});
+    QCOMPARE(u.asker.asked[0], std::string("Employee2 already has files in this folder. Replace "
+                                           "them with the open employee's settings?"));
+    QVERIFY(u.asker.told.empty());
+    QVERIFY(view.isVisible());
+    QCOMPARE(name->text(), QStringLiteral("Employee2"));
+    QCOMPARE(u.session->UserFile, std::string("Smith"));
+    for (const auto& [file, text] : his) {
+        QCOMPARE(contents(u.folder / file), text);
+    }
+
+    u.asker.yes = {true};
+    QTest::mouseClick(view.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    QVERIFY(!view.isVisible());
+    QCOMPARE(view.end(), SaveUserEnd::Saved);
+    QCOMPARE(u.session->UserFile, std::string("Employee2"));
+    QCOMPARE(contents(u.folder / "Employee2.use"), contents(u.folder / "Smith.use"));
+}
+
+void DialogsTest::aQuestionThatReplacesSomethingHasNoAsItsDefault() {
+    ui::DialogAsker asker;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        defaultButton = box->standardButton(box->defaultButton());
+        QTest::keyClick(box, Qt::Key_Return);  // Enter takes the default
+    });
+    QVERIFY(!asker.askYesNo(replaceEmployeeQuestion("Employee2")));
+    QCOMPARE(defaultButton, QMessageBox::No);
 }
 
 QTEST_MAIN(DialogsTest)

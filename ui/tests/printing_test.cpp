@@ -124,6 +124,7 @@ class PrintingTest : public QObject {
     void theRegistersPrinterTakesThePaycheckWhichHidesTheRegister();
     void thePreviewFollowsTheOffsetsAsTheyAreTyped();
     void withoutAnyPrinterThePaycheckSaysSo();
+    void aPaycheckThePrinterDidNotTakeStoresNoOffsets();
     void theHeadingDialogShowsTheDefaultsAndSavesWhatIsTyped();
 };
 
@@ -346,6 +347,33 @@ void PrintingTest::withoutAnyPrinterThePaycheckSaysSo() {
     desk.find<QAction>(view, "mnuPrintCheck")->trigger();
     QCOMPARE(desk.read("Smith.and"), offsetsFile);
     QCOMPARE(desk.session->profile.PrintOffsetH, 0.0f);
+}
+
+// The offsets are stored with a printed check only: when the printer does not take the paycheck
+// (here a PDF file in a folder that is not there), the dialog stays for another try and nothing
+// is stored.
+void PrintingTest::aPaycheckThePrinterDidNotTakeStoresNoOffsets() {
+    Desk desk;
+    const auto printer = desk.folder / "no such folder" / "printer.pdf";
+    desk.asker.printers = {printer};
+    desk.menu("mnuPrintItem");
+    const std::string offsetsFile = desk.read("Smith.and");
+    desk.asker.told.clear();
+
+    ui::CheckWriterView* view = desk.checks();
+    desk.asker.inDialog = {[&](QDialog& dialog) {
+        setOffset(dialog, "cboHorz", QStringLiteral("+3"));
+        Desk::click(&dialog, "OKButton");
+        QCOMPARE(desk.asker.told.size(), std::size_t{1});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(desk.read("Smith.and"), offsetsFile);
+        QCOMPARE(desk.session->profile.PrintOffsetH, 0.0f);
+        Desk::click(&dialog, "CancelButton");
+    }};
+    desk.find<QAction>(view, "mnuPrintCheck")->trigger();
+    QVERIFY(desk.asker.inDialog.empty());
+    QVERIFY(!std::filesystem::exists(printer));
+    QCOMPARE(desk.read("Smith.and"), offsetsFile);
 }
 
 void PrintingTest::theHeadingDialogShowsTheDefaultsAndSavesWhatIsTyped() {

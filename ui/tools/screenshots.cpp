@@ -83,8 +83,7 @@ bool postPeriods(Session& session, int periods, int days, int hours) {
         session.main.txtAmount[0].text = std::to_string(hours - 4 + period % 5);
         session.main.txtAmount[3].text = period % 3 == 0 ? "3" : "";
         session.main.txtWeek.text = date2016(1 + days * (period - 1));
-        ok = session.calculate().ok && ok;
-        ok = postToRegister(session, period).ok && ok;
+        ok = calculateAndPost(session, period).ok && ok;
     }
     return ok;
 }
