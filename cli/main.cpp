@@ -124,8 +124,9 @@ int printRegister(Session& session, bool json) {
 // `heading`: the company heading of the folder, one `key<TAB>text` line per field. With any of
 // its options, the heading dialog's boxes are set to them and "OK" saves Header.sav first; the
 // fields not given keep what the dialog shows (the defaults where they are empty).
-int heading(const std::filesystem::path& folder, const CommandLine& line) {
-    Session session(folder, dataFolder());
+int heading(const std::filesystem::path& folder, const std::filesystem::path& data,
+            const CommandLine& line) {
+    Session session(folder, data);
     bool setting = false;
     for (const auto& box : line.heading) {
         setting = setting || box.has_value();
@@ -221,10 +222,10 @@ int main(int argc, char** argv) {
         return check(*folder, line.names);
     }
     if (line.command == CommandLine::Command::Heading) {
-        return heading(*folder, line);
+        return heading(*folder, dataFolder(argv[0]), line);
     }
 
-    Session session(*folder, dataFolder());
+    Session session(*folder, dataFolder(argv[0]));
     if (line.command == CommandLine::Command::New) {
         Outcome started = session.startUp(todayText());
         printMessages(started.messages);
