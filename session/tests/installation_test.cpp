@@ -77,6 +77,26 @@ TEST(DataFolder, TheBuildTreeKeepsTheDataWhereTheProgramsLookForIt) {
     EXPECT_NE(fs::weakly_canonical(data), fs::weakly_canonical(source / "data"));
 }
 
+// A program that cannot tell where it is has no data folder: the federal table is then missing,
+// and is never read from wherever the program happens to be started.
+TEST_F(DesktopFolderTest, AnUnknownDataFolderIsNeverTheCurrentFolder) {
+    writeFile(started / "Federal16.dtt", "a table planted where the program is started");
+    const fs::path before = fs::current_path();
+    fs::current_path(started);
+    Session session(documents, "");
+    fs::create_directories(documents);
+    const Outcome outcome = session.startUp("12/30/2016");
+    fs::current_path(before);
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(outcome.messages[0].text, federalTableMissingMessage().text);
+    EXPECT_TRUE(session.federal.FedTableVersion.empty());
+
+    // With its data folder it reads the table there.
+    Session installed(documents, data);
+    EXPECT_TRUE(installed.startUp("12/30/2016").messages.empty());
+    EXPECT_FALSE(installed.federal.FedTableVersion.empty());
+}
+
 TEST_F(DesktopFolderTest, OnlyANamedUseFileIsAnEmployee) {
     struct Case {
         const char* what;
