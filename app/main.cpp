@@ -1,13 +1,17 @@
-// quillon: the desktop program, over the same session as quillon-cli. It works in the current
-// folder, or in the folder given on its command line.
+// quillon: the desktop program, over the same session as quillon-cli. It works in the folder
+// given on its command line, else in the one it was started in when that holds an employee, else
+// in its own folder in the user's Documents folder (session/installation.hpp).
 #include <QApplication>
 #include <QDate>
+#include <QIcon>
+#include <QStandardPaths>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <string>
 
+#include "session/installation.hpp"
 #include "session/session.hpp"
 #include "ui/asker.hpp"
 #include "ui/first_frame.hpp"
@@ -15,24 +19,33 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: quillon [FOLDER] [--first-frame]\n"
-    "  FOLDER         the working folder with the employees' files (default: the current one)\n"
-    "  --first-frame  print the time and the peak memory at the first painted frame, and end\n";
+// The user's Documents folder: ~/Documents, unless the desktop's user folders name another.
+std::filesystem::path documentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+void printUsage(std::ostream& out) {
+    out << "usage: quillon [FOLDER] [--first-frame]\n"
+           "  FOLDER         the working folder, where the employees' files are\n"
+           "  --first-frame  print the time and the peak memory at the first painted frame, "
+           "and end\n"
+           "Without FOLDER, quillon works in the folder it is started in when that holds an\n"
+           "employee (a file NAME.use; the default file .use alone is none), else in\n  "
+        << (documentsFolder() / quillon::kDesktopFolderName).string()
+        << "\nwhich it makes the first time, with the federal table copied in.\n";
+}
 
 constexpr const char* kNoDisplay =
     "quillon: there is no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
     "set); quillon-cli calculates without a window.\n";
 
-// The program's data folder: the installed one, or the source tree's for a build that was not
-// installed.
-std::filesystem::path dataFolder() {
-    std::filesystem::path installed = QUILLON_INSTALLED_DATA;
-    std::error_code ec;
-    if (std::filesystem::exists(installed / std::string(quillon::kFederalTableFileName), ec)) {
-        return installed;
+// A message on standard error too, one line per line of the box.
+void printMessage(const quillon::Message& message) {
+    std::string text = message.text;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+        text.replace(at, 2, "\n");
     }
-    return std::filesystem::path(QUILLON_SOURCE_DIR) / "data";
+    std::cerr << "quillon: " << text << '\n';
 }
 
 bool set(const char* variable) {
@@ -65,7 +78,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
+            printUsage(std::cout);
             return 0;
         }
         if (arg == "--first-frame") {
@@ -74,21 +87,24 @@ int main(int argc, char** argv) {
             platformGiven = true;  // Qt's own option
             ++i;
         } else if (!arg.empty() && arg[0] == '-') {
-            std::cerr << "quillon: unknown option " << arg << '\n' << kUsage;
+            std::cerr << "quillon: unknown option " << arg << '\n';
+            printUsage(std::cerr);
             return 2;
         } else if (folder.empty()) {
             folder = arg;
         } else {
-            std::cerr << "quillon: one folder only\n" << kUsage;
+            std::cerr << "quillon: one folder only\n";
+            printUsage(std::cerr);
             return 2;
         }
     }
     std::error_code ec;
-    folder =
-        std::filesystem::absolute(folder.empty() ? std::filesystem::current_path(ec) : folder, ec);
-    if (!std::filesystem::is_directory(folder, ec)) {
-        std::cerr << "quillon: no such folder: " << folder.string() << '\n';
-        return 1;
+    if (!folder.empty()) {
+        folder = std::filesystem::absolute(folder, ec);
+        if (!std::filesystem::is_directory(folder, ec)) {
+            std::cerr << "quillon: no such folder: " << folder.string() << '\n';
+            return 1;
+        }
     }
     if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("QT_QPA_PLATFORM") && !platformGiven) {
         std::cerr << kNoDisplay;
@@ -99,9 +115,27 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QString::fromLatin1(quillon::kProgramTitle));
+    QApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUILLON_APP_ID)));
 
-    quillon::Session session(folder, dataFolder());
+    const std::filesystem::path data = quillon::dataFolderBeside(quillon::programFolder(argv[0]));
     quillon::ui::DialogAsker asker;
+    if (folder.empty()) {
+        const std::filesystem::path started = std::filesystem::current_path(ec);
+        const quillon::DesktopFolder chosen = quillon::desktopWorkingFolder(
+            ec ? std::filesystem::path() : started, documentsFolder(), data);
+        if (chosen.status.failed()) {
+            const quillon::Message message = quillon::desktopFolderFailedMessage(chosen);
+            printMessage(message);
+            asker.tell(message);
+            if (!chosen.created) {
+                return 1;
+            }
+        }
+        folder = chosen.folder;
+    }
+
+    quillon::Session session(folder, data);
     quillon::ui::MainWindowView window(session, asker);
     asker.setParent(&window);
     window.startUp(QDate::currentDate().toString(QStringLiteral("M/d/yyyy")).toStdString());

@@ -132,8 +132,9 @@ int printRegister(Session& session, Terminal& terminal, bool json) {
 // `heading`: the company heading of the folder, one `key<TAB>text` line per field. With any of
 // its options, the heading dialog's boxes are set to them and "OK" saves Header.sav first; the
 // fields not given keep what the dialog shows (the defaults where they are empty).
-int heading(const std::filesystem::path& folder, Terminal& terminal, const CommandLine& line) {
-    Session session(folder, dataFolder());
+int heading(const std::filesystem::path& folder, const std::filesystem::path& data,
+            Terminal& terminal, const CommandLine& line) {
+    Session session(folder, data);
     if (Outcome locked = session.holdFolderLock(); !locked.ok) {
         terminal.tell(locked.messages);
         return 1;
@@ -243,10 +244,10 @@ int main(int argc, char** argv) {
 
     Terminal terminal;
     if (line.command == CommandLine::Command::Heading) {
-        return heading(*folder, terminal, line);
+        return heading(*folder, dataFolder(argv[0]), terminal, line);
     }
 
-    Session session(*folder, dataFolder());
+    Session session(*folder, dataFolder(argv[0]));
     if (line.command == CommandLine::Command::New) {
         Outcome started = session.holdFolderLock();
         if (started.ok) {

@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     if (!folder) {
         return 1;
     }
-    Session session(*folder, dataFolder());
+    Session session(*folder, dataFolder(argv[0]));
     Terminal terminal;
     if (!startAndOpen(session, terminal, line.name)) {
         return 1;

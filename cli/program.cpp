@@ -8,6 +8,7 @@
 
 #include "records/fields.hpp"
 #include "session/register_window.hpp"
+#include "session/installation.hpp"
 
 namespace quillon {
 
@@ -19,13 +20,8 @@ std::string todayText() {
            std::to_string(local.tm_year + 1900);
 }
 
-std::filesystem::path dataFolder() {
-    std::filesystem::path installed = QUILLON_INSTALLED_DATA;
-    std::error_code ec;
-    if (std::filesystem::exists(installed / std::string(kFederalTableFileName), ec)) {
-        return installed;
-    }
-    return std::filesystem::path(QUILLON_SOURCE_DIR) / "data";
+std::filesystem::path dataFolder(const char* argv0) {
+    return dataFolderBeside(programFolder(argv0 != nullptr ? argv0 : ""));
 }
 
 std::string terminalText(const std::string& text) {

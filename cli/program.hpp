@@ -16,8 +16,9 @@ namespace quillon {
 
 // Today as the week-ending box and the printouts show it: "1/4/2017".
 [[nodiscard]] std::string todayText();
-// The installed data folder, or the source tree's for a build that was not installed.
-[[nodiscard]] std::filesystem::path dataFolder();
+// The data folder beside the program's own folder (session/installation.hpp), found from
+// /proc/self/exe or argv[0]: ../share/quillon, installed or in the build tree.
+[[nodiscard]] std::filesystem::path dataFolder(const char* argv0);
 // A message as the terminal shows it: its lines, and no control character but the line ends
 // (nor a byte that is not UTF-8).
 [[nodiscard]] std::string terminalText(const std::string& text);

@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libqt6printsupport6 libxlsxwriter-dev zlib1g-dev fonts-liberation
     poppler-utils python3-openpyxl
+    file desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -352,7 +352,7 @@ void Session::resetEmployee() {
 
 Outcome Session::LoadFederalTable() {
     std::filesystem::path path = folder / std::string(kFederalTableFileName);
-    if (!fileExists(path)) {
+    if (!fileExists(path) && !dataFolder.empty()) {
         path = dataFolder / std::string(kFederalTableFileName);
     }
     if (!fileExists(path)) {

@@ -64,7 +64,8 @@ inline constexpr const char* kProgramTitle = "Quillon 2016";
 class Session {
   public:
     // folder: the working folder, where the employees' files are; dataFolder: the program's
-    // installed data folder, where the federal table is found when the working folder has none.
+    // data folder (session/installation.hpp), where the federal table is found when the working
+    // folder has none; empty when the program does not know it.
     Session(std::filesystem::path folder, std::filesystem::path dataFolder);
 
     // --- Module-level state -------------------------------------------------------------------

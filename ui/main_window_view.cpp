@@ -456,7 +456,7 @@ void MainWindowView::userInfo() {
 
 void MainWindowView::help() {
     if (!help_) {
-        help_ = new HelpWindow(this);
+        help_ = new HelpWindow(session_.dataFolder, this);
     }
     help_->show();
     help_->raise();

@@ -128,6 +128,7 @@ class MainWindowTest : public QObject {
     void closingAsksAndShowsTheSaveUserDialog();
     void openTakesTheChosenEmployee();
     void helpShowsTheGuideAndAboutTheVersion();
+    void helpWithoutTheGuideSaysWhereItBelongs();
     void theFormKeepsItsRowsApartWhenResized();
 };
 
@@ -451,6 +452,9 @@ void MainWindowTest::openTakesTheChosenEmployee() {
 
 void MainWindowTest::helpShowsTheGuideAndAboutTheVersion() {
     Desk desk;
+    // The desk's folder is the session's data folder too: the guide is read from there.
+    std::filesystem::copy_file(std::filesystem::path(QUILLON_SOURCE_DIR) / "ui/help/guide.html",
+                               desk.folder / "guide.html");
     desk.menu("mnuHelp");
     auto* guide = desk.window->findChild<QTextBrowser*>(QStringLiteral("helpText"));
     QVERIFY(guide != nullptr);
@@ -464,6 +468,18 @@ void MainWindowTest::helpShowsTheGuideAndAboutTheVersion() {
     QCOMPARE(desk.asker.told.size(), std::size_t{1});
     QCOMPARE(desk.asker.told[0].title, std::string("About Quillon 2016"));
     QVERIFY(desk.asker.told[0].text.find("Version " QUILLON_VERSION) != std::string::npos);
+}
+
+void MainWindowTest::helpWithoutTheGuideSaysWhereItBelongs() {
+    Desk desk;
+    desk.menu("mnuHelp");
+    auto* guide = desk.window->findChild<QTextBrowser*>(QStringLiteral("helpText"));
+    QVERIFY(guide != nullptr);
+    QVERIFY(guide->window()->isVisible());
+    const QString text = guide->toPlainText();
+    QVERIFY2(text.contains(QStringLiteral("guide is missing")), qPrintable(text));
+    QVERIFY2(text.contains(QString::fromStdString((desk.folder / "guide.html").string())),
+             qPrintable(text));
 }
 
 void MainWindowTest::theFormKeepsItsRowsApartWhenResized() {

@@ -192,7 +192,7 @@ int main(int argc, char** argv) {
         ok = save(saveUser, out / "save-user.png") && ok;
     }
     {
-        ui::HelpWindow help(&window);
+        ui::HelpWindow help(std::filesystem::path(QUILLON_SOURCE_DIR) / "ui/help", &window);
         ok = save(help, out / "help.png") && ok;
     }
     ui::SessionPrinter printer;
