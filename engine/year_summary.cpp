@@ -25,9 +25,11 @@ constexpr std::int64_t kHalfCent = 50;
 // The rate 1 in ten-thousandths: taxAtRate(amount, kWholeAmount) is the amount to the cent.
 constexpr std::int64_t kWholeAmount = 10000;
 
-// A register amount as the register window shows it and sums it into its totals.
+// A register amount is a two-decimal text read into a Single: the cent it was written as. Below
+// 131,072 the Single is within half a cent of it, so the cent comes back exactly.
 Currency registerAmount(float amount) {
-    return centsAsShown(amount);
+    const double cents = std::nearbyint(static_cast<double>(amount) * 100.0);
+    return Currency::fromDouble(cents / 100.0);
 }
 
 bool blank(std::string_view text) {

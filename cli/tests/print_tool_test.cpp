@@ -169,7 +169,7 @@ TEST_F(PrintTool, TheOffsetsAreStoredOnlyWhenTheCheckIsPrinted) {
         int status;
         const char* told;
     } cases[] = {
-        {"big.pdf", "--offset-h 3 --dollars 2000000", 1, "Dollar amount is too large"},
+        {"big.pdf", "--offset-h 3 --dollars 2500000", 1, "Dollar amount is too large"},
         {"folder.pdf", "--offset-h 3 --hours1 40", 1, "folder.pdf: a folder in place of the file"},
         {"kept.pdf", "--offset-h 3 --hours1 40", 1, "kept.pdf: the file is read-only"},
         {"missing/check.pdf", "--offset-v -2 --hours1 40", 1, "check.pdf"},
