@@ -312,11 +312,15 @@ void showForm2References(const Session& session, Form2& tracker) {
     tracker.lbWk.caption = session.main.txtWeek.text;
 }
 
+void loadForm2(const Session& session, Form2& tracker) {
+    Form2 loaded(session.profile.PayWeekly);
+    showForm2References(session, loaded);
+    loaded.load(session.profile);
+    tracker = std::move(loaded);
+}
+
 Outcome openForm2(Session& session, Form2& tracker) {
-    Form2 opened(session.profile.PayWeekly);
-    showForm2References(session, opened);
-    opened.load(session.profile);
-    tracker = std::move(opened);
+    loadForm2(session, tracker);
     return overtimeTotal(session, tracker);
 }
 

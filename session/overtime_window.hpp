@@ -163,6 +163,9 @@ struct Form2 {
 // TOTAL, as on every opening (its one "Attention" message among the messages). The window opens
 // whatever TOTAL says.
 Outcome openForm2(Session& session, Form2& tracker);
+// openForm2 without its TOTAL: the tracker laid out, the references copied in, the load. Nothing
+// is computed or saved (for a caller that types boxes before its own TOTAL or New Week).
+void loadForm2(const Session& session, Form2& tracker);
 // Each time the open tracker is shown again: the main window's overtime pay into lb_OT and its
 // week-ending date into lbWk. Nothing is computed.
 void showForm2References(const Session& session, Form2& tracker);

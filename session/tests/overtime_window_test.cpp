@@ -103,6 +103,13 @@ TEST_F(OvertimeTest, OpeningRunsTotalOnceWithTheMainWindowsReferences) {
     s.main.txtAmount[2].text = "5";
     s.main.txtWeek.text = "3/4/2016";
     ASSERT_TRUE(s.calculate().ok);
+    // Loading alone computes and saves nothing.
+    const std::string use = read("Baker.use");
+    Form2 loaded;
+    loadForm2(s, loaded);
+    EXPECT_EQ(results(loaded), (std::vector<std::string>{"", "", "", ""}));
+    EXPECT_EQ(read("Baker.use"), use);
+
     Form2 t;
     const Outcome opened = openForm2(s, t);
     ASSERT_TRUE(opened.ok) << firstMessage(opened);
