@@ -42,6 +42,7 @@ struct EntryBoxes {
     float Avas = 0;                 // holiday
     float VacDys = 0;               // vacation or sick
     Currency Addit;                 // the dollar amount
+    double dollars = 0;             // the dollar amount as its text reads, in double
     float TipsHrs = 0;
     std::array<bool, 8> zeroFilled{};  // the box read as 0 and was given "0"
 };
@@ -65,6 +66,7 @@ std::variant<EntryBoxes, EntryBoxError> readEntryBoxes(const std::array<std::str
             if (!amount) {
                 return EntryBoxError{static_cast<int>(i), typed[i]};
             }
+            boxes.dollars = *amount;
             boxes.Addit = Currency::fromDouble(*amount);
         } else {
             const std::optional<float> number = strictSingle(typed[i]);
@@ -189,6 +191,28 @@ void showResultArea(PayResult& r) {
     r.lbTips = format(r.TotalTips, kTotalFormat);
 }
 
+// The statement's earnings lines, each worked out as the statement always has from the period:
+// the hours of boxes 0 to 5 as the box's number reads in double (a box that read as 0 prints 0),
+// the O.T. lines in double, the others in single precision.
+void fillStatementEarnings(const PayInput& in, const EntryBoxes& box, PayResult& r) {
+    const auto hours = [&](std::size_t i) {
+        return box.zeroFilled[i] ? 0.0 : strictNumber(in.txtAmount[i]).value_or(0.0);
+    };
+    const float PayRate = r.PayRate;
+    const PayEmployee& e = in.employee;
+    StatementEarnings& s = r.earnings;
+    s.regular1 = {"Regular1 Earning", PayRate, hours(0), r.StraightPay1};
+    s.regular2 = {"Regular2 Earning", e.HourRate2, hours(1), r.StraightPay2};
+    const float otRate = in.opt1x ? PayRate : PayRate * 2;
+    const double otHours = hours(2);
+    s.overtime = {"O.T. 1x / 2x Earned", otRate, otHours, otHours * otRate};
+    s.overtime15 = {"O.T. 1.5x Earned", PayRate * 1.5, hours(3), box.OtHrs * 1.5 * PayRate};
+    s.tips = {"Tips", e.TipsRate, box.TipsHrs, e.TipsRate * box.TipsHrs};
+    s.holiday = {"Holiday", PayRate, hours(4), box.Avas * PayRate};
+    s.vacation = {"Vacation/Sick", PayRate, hours(5), box.VacDys * PayRate};
+    s.adjustment = {"Adjustment", box.dollars, std::nullopt, box.Addit};
+}
+
 }  // namespace
 
 StateFormulaInput stateFormulaInput(const PayResult& r, const PayEmployee& e,
@@ -210,6 +234,36 @@ StateFormulaInput stateFormulaInput(const PayResult& r, const PayEmployee& e,
     formula.frequency = e.frequency;
     formula.state = state;
     return formula;
+}
+
+std::array<ResultFigure, kResultFigureCount> resultFigures(const PayResult& r) {
+    using K = ResultKey;
+    auto figure = [](K key, const std::string& caption, float number, std::string_view format) {
+        return ResultFigure{key, kResultKeys[static_cast<std::size_t>(key)], caption, number,
+                            format};
+    };
+    return {{
+        figure(K::Fed, r.lbTaxDed[0], r.FedTax, kRowFormat),
+        figure(K::SocSec, r.lbTaxDed[1], r.SocSecTax, kRowFormat),
+        figure(K::Medicare, r.lbTaxDed[2], r.MediTax, kRowFormat),
+        figure(K::State, r.lbTaxDed[3], r.StateTax, kRowFormat),
+        figure(K::City, r.lbTaxDed[4], r.CityTax, kRowFormat),
+        figure(K::Ded5, r.lbTaxDed[5], r.MuniAmt, kRowFormat),
+        figure(K::Ded6, r.lbTaxDed[6], r.BondAmt, kRowFormat),
+        figure(K::Ded7, r.lbTaxDed[7], r.DuesAmt, kRowFormat),
+        figure(K::Ded8, r.lbTaxDed[8], r.PensionAmt, kRowFormat),
+        figure(K::Ded9, r.lbTaxDed[9], r.HealthAmt, kRowFormat),
+        figure(K::Kplan, r.lbTaxDed[10], r.KplanAmt, kRowFormat),
+        figure(K::Sdi, r.lbSDI, r.SDIAmt, kRowFormat),
+        figure(K::Sui, r.lbSUI, r.SUIAmt, kRowFormat),
+        figure(K::Cafe, r.lbCafe, r.CafeThisPay, kRowFormat),
+        figure(K::Gross, r.Label13, r.GrossPay, kTotalFormat),
+        figure(K::Taxes, r.lbTaxes, r.TaxDeduct, kTotalFormat),
+        figure(K::Deductions, r.lbDeduct, r.TotDeduct, kTotalFormat),
+        figure(K::Net, r.lbNet, r.NetPay, kTotalFormat),
+        figure(K::Overtime, r.lbOverT, r.TotalOt, kTotalFormat),
+        figure(K::Tips, r.lbTips, r.TotalTips, kTotalFormat),
+    }};
 }
 
 PayOutcome Calcu_late(const PayInput& in) {
@@ -346,6 +400,7 @@ PayOutcome Calcu_late(const PayInput& in) {
     r.NetPay = r.GrossPay - (r.TotDeduct + r.TaxDeduct) - r.TipsPay;
 
     showResultArea(r);
+    fillStatementEarnings(in, box, r);
 
     // CleartxtBox: only the amounts actually entered stay visible. A box reads as 0 exactly
     // when the zero-fill put "0" into it: any other text there has a leading number that is
