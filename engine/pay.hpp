@@ -1,6 +1,6 @@
 // The pay-period calculation: one period's entry boxes and the open employee's settings in,
 // gross pay, every tax, every deduction, net pay, the statement's earnings lines and the texts
-// the main window shows out.
+// the main window shows out; on request, how every figure was reached.
 #pragma once
 
 #include <array>
@@ -170,6 +170,23 @@ struct ResultFigure {
 // number is the gross pay all the same.
 [[nodiscard]] std::array<ResultFigure, kResultFigureCount> resultFigures(const PayResult& r);
 
+// How each figure of the result area was reached, in words: the wage it was computed on and the
+// arithmetic, ending with "= " and the figure as shown ("Federal: wage 800.00 − allowance for 2
+// exemptions 155.80 − cafeteria 0.00 = 644.20; over 222.00 in the single weekly bracket: 17.90 +
+// 15 % of 422.20 = 81.23"). Amounts are written as held, with two decimals at least and more
+// where a cent is still to be decided ("= 274.643, to the cent = 274.64"). One line each, no
+// tabs; UTF-8 for "−" and "×".
+struct PayExplanation {
+    std::array<std::string, kResultFigureCount> texts;  // by ResultKey
+
+    [[nodiscard]] const std::string& operator[](ResultKey key) const {
+        return texts[static_cast<std::size_t>(key)];
+    }
+    [[nodiscard]] std::string& operator[](ResultKey key) {
+        return texts[static_cast<std::size_t>(key)];
+    }
+};
+
 // An entry box whose text has a leading number but is not a number as a whole ("1 2", "1-2").
 // Nothing is computed; the caller tells the operator which box to correct.
 struct EntryBoxError {
@@ -187,7 +204,9 @@ using PayOutcome = std::variant<PayResult, EntryBoxError>;
 
 // The calculation behind the calculate button. Loading the tables and settings before it,
 // blank-filling the state dialog's boxes, zeroing the federal table and saving the employee
-// after it, and unloading the dialogs are the caller's.
-[[nodiscard]] PayOutcome Calcu_late(const PayInput& in);
+// after it, and unloading the dialogs are the caller's. Given an explanation, the calculation
+// fills it as it goes, each step telling what it did (null, the default: no text is built).
+// A refused entry box leaves it empty.
+[[nodiscard]] PayOutcome Calcu_late(const PayInput& in, PayExplanation* explanation = nullptr);
 
 }  // namespace quillon
