@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "engine/tables.hpp"
 
@@ -18,8 +19,9 @@ namespace quillon {
 // wage at or below bracket 1's Over gives 0. Arithmetic in extended precision, result Single.
 [[nodiscard]] float FedByBrackets(const std::array<FedBracket, 8>& brackets, float FedWage);
 
-// Both steps together: 0 when no frequency is selected.
+// Both steps together: 0 when no frequency is selected. With `why`, appends how the tax was
+// reached: "over 222.00 in the single weekly bracket: 17.90 + 15 % of 422.20 = 81.23".
 [[nodiscard]] float FedWithholding(const FederalTable& table, bool single, PayFrequency frequency,
-                                   float FedWage);
+                                   float FedWage, std::string* why = nullptr);
 
 }  // namespace quillon

@@ -1,12 +1,17 @@
 // The pay-period calculation: one period's entry boxes and the open employee's settings in,
-// gross pay, every tax, every deduction, net pay and the texts the main window shows out.
+// gross pay, every tax, every deduction, net pay, the statement's earnings lines and the texts
+// the main window shows out; on request, how every figure was reached.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
+#include "engine/figure.hpp"
 #include "engine/money.hpp"
 #include "engine/state_formulas.hpp"
 #include "engine/tables.hpp"
@@ -70,6 +75,29 @@ struct PayInput {
     PayCarryOver carry;
 };
 
+// One earnings line of the pay statement, as the statement prints it: the rate and the hours in
+// "###.00", the earnings in "#####.00". Each figure is held in the precision it has always been
+// printed from (engine/figure.hpp): the hours of boxes 0 to 5 are the box's number read in
+// double, the O.T. lines are worked in double, the others in single precision.
+struct EarningsRow {
+    std::string_view description;  // "Regular1 Earning", ...
+    Figure rate;
+    std::optional<Figure> hours;  // none on the adjustment line
+    Figure earnings;
+};
+
+// The statement's earnings lines, in its order (the paycheck's stubs print the same lines).
+struct StatementEarnings {
+    EarningsRow regular1;    // rate PayRate, box 0, StraightPay1
+    EarningsRow regular2;    // rate 2, box 1, StraightPay2
+    EarningsRow overtime;    // "O.T. 1x / 2x": PayRate, twice it at (2X); box 2; hours x rate
+    EarningsRow overtime15;  // PayRate x 1.5, box 3, OtHrs x 1.5 x PayRate
+    EarningsRow tips;        // tips rate, tip hours, their product
+    EarningsRow holiday;     // PayRate, box 4, Avas x PayRate
+    EarningsRow vacation;    // PayRate, box 5, VacDys x PayRate
+    EarningsRow adjustment;  // the dollar amount as its rate and (in currency) its earnings
+};
+
 struct PayResult {
     float PayRate = 0;
     float GrossPay = 0, TaxableWage = 0, FedWage = 0;
@@ -88,6 +116,7 @@ struct PayResult {
     // The "Round State" box after the calculation (the Missouri formula checks it).
     std::int16_t RoundState = 0;
     PayCarryOver carry;  // hand back in the next calculation's input
+    StatementEarnings earnings;
 
     std::array<std::string, 11> lbTaxDed;  // result rows, "#,###.00"
     std::string lbSDI, lbSUI, lbCafe;      // "#,###.00"
@@ -95,6 +124,67 @@ struct PayResult {
     std::string lbTaxes, lbDeduct, lbNet, lbOverT, lbTips;  // "$#,###.00"
     std::array<std::string, 8> txtAmountFilled;             // the boxes after the zero-fill ("0")
     std::array<std::string, 8> txtAmount;                   // the boxes at the end (zeros emptied)
+};
+
+// The figures of the result area, in the order the command line lists them and scripts read
+// them: rows 0 to 10, the SDI, SUI and cafeteria labels, then the totals.
+enum class ResultKey : std::uint8_t {
+    Fed,
+    SocSec,
+    Medicare,
+    State,
+    City,
+    Ded5,
+    Ded6,
+    Ded7,
+    Ded8,
+    Ded9,
+    Kplan,
+    Sdi,
+    Sui,
+    Cafe,
+    Gross,
+    Taxes,
+    Deductions,
+    Net,
+    Overtime,
+    Tips
+};
+inline constexpr std::size_t kResultFigureCount = 20;
+// The keys as scripts name them, by ResultKey.
+inline constexpr std::array<std::string_view, kResultFigureCount> kResultKeys = {
+    "fed",   "socsec", "medicare",   "state", "city",     "ded5", "ded6",
+    "ded7",  "ded8",   "ded9",       "kplan", "sdi",      "sui",  "cafe",
+    "gross", "taxes",  "deductions", "net",   "overtime", "tips"};
+
+struct ResultFigure {
+    ResultKey id;
+    std::string_view key;      // kResultKeys[id]
+    std::string_view caption;  // the figure as the main window shows it (a text of the result)
+    float number;              // the figure itself
+    std::string_view format;   // "#,###.00" (rows and labels) or "$#,###.00" (the totals)
+};
+
+// The result area of r in key order, captions pointing into r (valid while r lives, unchanged).
+// The gross caption is empty when the taxable wage is 0, as the main window leaves it; its
+// number is the gross pay all the same.
+[[nodiscard]] std::array<ResultFigure, kResultFigureCount> resultFigures(const PayResult& r);
+
+// How each figure of the result area was reached, in words: the wage it was computed on and the
+// arithmetic, ending with "= " and the figure as shown ("Federal: wage 800.00 − allowance for 2
+// exemptions 155.80 − cafeteria 0.00 = 644.20; over 222.00 in the single weekly bracket: 17.90 +
+// 15 % of 422.20 = 81.23"). Amounts are written as held, with two decimals at least and more
+// where a cent is still to be decided ("= 274.643, to the cent = 274.64"). One line each, no
+// tabs; UTF-8 for "−" and "×".
+struct PayExplanation {
+    std::array<std::string, kResultFigureCount> texts;  // by ResultKey
+
+    [[nodiscard]] const std::string& operator[](ResultKey key) const {
+        return texts[static_cast<std::size_t>(key)];
+    }
+    [[nodiscard]] std::string& operator[](ResultKey key) {
+        return texts[static_cast<std::size_t>(key)];
+    }
 };
 
 // An entry box whose text has a leading number but is not a number as a whole ("1 2", "1-2").
@@ -114,7 +204,9 @@ using PayOutcome = std::variant<PayResult, EntryBoxError>;
 
 // The calculation behind the calculate button. Loading the tables and settings before it,
 // blank-filling the state dialog's boxes, zeroing the federal table and saving the employee
-// after it, and unloading the dialogs are the caller's.
-[[nodiscard]] PayOutcome Calcu_late(const PayInput& in);
+// after it, and unloading the dialogs are the caller's. Given an explanation, the calculation
+// fills it as it goes, each step telling what it did (null, the default: no text is built).
+// A refused entry box leaves it empty.
+[[nodiscard]] PayOutcome Calcu_late(const PayInput& in, PayExplanation* explanation = nullptr);
 
 }  // namespace quillon

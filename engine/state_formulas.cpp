@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/money.hpp"
+#include "engine/trace.hpp"
 
 namespace quillon {
 namespace {
@@ -34,13 +36,14 @@ struct StateTable {
     const Column& Amt;
     const Column& Per;
     const Column& Exp;
+    std::string_view name;  // as an explanation names it
 };
 
 StateTable tableFor(const StateSettings& s, bool single) {
     if (single) {
-        return {s.StateMinBS, s.StateAmtBS, s.StatePerBS, s.StateSgExp};
+        return {s.StateMinBS, s.StateAmtBS, s.StatePerBS, s.StateSgExp, "single state table"};
     }
-    return {s.StateMinBM, s.StateAmtBM, s.StatePerBM, s.StateMarExp};
+    return {s.StateMinBM, s.StateAmtBM, s.StatePerBM, s.StateMarExp, "married state table"};
 }
 
 // The row of x: for r below k the row applies when Min[r] <= x < Min[r+1], row k when
@@ -94,8 +97,26 @@ constexpr LouisianaFigures kLouisianaWeekly = {
 constexpr float kLouisianaRate1 = 0.021f;
 constexpr float kLouisianaRate3 = 0.0135f;
 
-float louisianaTax(const LouisianaFigures& c, float W, float N, float D) {
+// A negative credit part becomes 0; the explanation says so.
+float atLeastZero(float value, std::string* why) {
+    if (value < 0) {
+        if (why != nullptr) {
+            *why += ", below 0: 0";
+        }
+        return 0.0f;
+    }
+    return value;
+}
+
+float louisianaTax(const LouisianaFigures& c, float W, float N, float D, std::string* why) {
+    if (why != nullptr) {
+        *why += "pay " + traceAmount(W) + ", personal exemptions " + traceNumber(N) +
+                ", dependents " + traceNumber(D);
+    }
     if (N >= 3) {
+        if (why != nullptr) {
+            *why += "; 3 personal exemptions or more: 0";
+        }
         return 0;
     }
     const int two = N == 2 ? 1 : 0;
@@ -103,8 +124,21 @@ float louisianaTax(const LouisianaFigures& c, float W, float N, float D) {
     const float T1 = c.T1[two], T2 = c.T2[two], r2 = c.r2[two];
     float A = E * kLouisianaRate1;
     float B = (E - T1) * r2;
-    A = std::max(A, 0.0f);
-    B = std::max(B, 0.0f);
+    if (why != nullptr) {
+        *why += "; credit base " +
+                (two ? traceNumber(D) + kTraceTimes + traceAmount(c.Q) + " + " +
+                           traceAmount(c.baseForTwo)
+                     : traceNumber(N) + kTraceTimes + traceAmount(c.P) + " + " + traceNumber(D) +
+                           kTraceTimes + traceAmount(c.Q)) +
+                " = " + traceAmount(E) + "; A = " + tracePercent(kLouisianaRate1) + " of " +
+                traceAmount(E) + " = " + traceAmount(A);
+    }
+    A = atLeastZero(A, why);
+    if (why != nullptr) {
+        *why += "; B = " + tracePercent(r2) + " of (" + traceAmount(E) + kTraceMinus +
+                traceAmount(T1) + ") = " + traceAmount(B);
+    }
+    B = atLeastZero(B, why);
     float tax = 0;
     if (W <= T1) {
         tax = kLouisianaRate1 * W - (A + B);
@@ -113,7 +147,19 @@ float louisianaTax(const LouisianaFigures& c, float W, float N, float D) {
     } else {
         tax = kLouisianaRate1 * W + r2 * (W - T1) + kLouisianaRate3 * (W - T2) - (A + B);
     }
-    return std::max(tax, 0.0f);
+    if (why != nullptr) {
+        *why += "; " + tracePercent(kLouisianaRate1) + " of " + traceAmount(W);
+        if (W > T1) {
+            *why += " + " + tracePercent(r2) + " of (" + traceAmount(W) + kTraceMinus +
+                    traceAmount(T1) + ")";
+        }
+        if (W > T2) {
+            *why += " + " + tracePercent(kLouisianaRate3) + " of (" + traceAmount(W) + kTraceMinus +
+                    traceAmount(T2) + ")";
+        }
+        *why += kTraceMinus + std::string("(A + B)") + " = " + traceAmount(tax);
+    }
+    return atLeastZero(tax, why);
 }
 
 // The earlier formula: thresholds by N other than 2 / N = 2.
@@ -271,24 +317,58 @@ StateFormulaResult taxOf(double tax) {
     return r;
 }
 
-}  // namespace
+// "line 5 of the single state table, halved for the week (from 317.04 to under 504.37)": row r of
+// a search over rows 0 to k.
+std::string lineText(const StateTable& t, std::size_t r, std::size_t k, bool weekly) {
+    auto bound = [&](std::size_t i) { return weekly ? t.Min[i] / 2.0f : t.Min[i]; };
+    std::string text = "line " + std::to_string(r + 1) + " of the " + std::string(t.name) +
+                       (weekly ? ", halved for the week" : "") + " (from " + traceAmount(bound(r));
+    if (r < k) {
+        text += " to under " + traceAmount(bound(r + 1));
+    }
+    return text + ")";
+}
 
-StateFormulaResult GetLouisiana(const StateFormulaInput& in) {
+std::string frequencyText(bool biWeekly) {
+    return biWeekly ? "bi-weekly" : "weekly";
+}
+
+// "over 450.00 in the bi-weekly table: 14.22 + 6.12 % of 243.85 = 29.14362", the first row
+// "in the first bracket of the weekly table: 0.36 % of 20.00 = 0.072".
+template <std::size_t N>
+void explainBracket(std::string& why, const std::array<Bracket, N>& table, const Bracket& b,
+                    bool biWeekly, float x, float tax) {
+    const float excess = static_cast<float>(double{x} - double{b.over});
+    if (&b == table.data()) {
+        why += "in the first bracket of the " + frequencyText(biWeekly) +
+               " table: " + tracePercent(b.rate) + " of " + traceAmount(x);
+    } else {
+        why += "over " + traceAmount(b.over) + " in the " + frequencyText(biWeekly) +
+               " table: " + traceAmount(b.base) + " + " + tracePercent(b.rate) + " of " +
+               traceAmount(excess);
+    }
+    why += " = " + traceAmount(tax);
+}
+
+StateFormulaResult louisiana(const StateFormulaInput& in, std::string* why) {
     const float W = in.GrossPay > 0 ? in.GrossPay : 0.0f;
     const float N = countOf(in.state.StateSgExp[0]);
     const float D = countOf(in.state.StateMarExp[0]);
     float tax = 0;
-    // Two separate tests, one on each frequency option.
+    // Two separate tests, one on each frequency option; with both, the weekly one is the last.
     if (in.frequency.biWeekly) {
-        tax = louisianaTax(kLouisianaBiWeekly, W, N, D);
+        tax = louisianaTax(kLouisianaBiWeekly, W, N, D, in.frequency.weekly ? nullptr : why);
     }
     if (in.frequency.weekly) {
-        tax = louisianaTax(kLouisianaWeekly, W, N, D);
+        tax = louisianaTax(kLouisianaWeekly, W, N, D, why);
+    }
+    if (why != nullptr && !in.frequency.biWeekly && !in.frequency.weekly) {
+        *why += "neither Weekly nor Bi-Weekly is chosen: 0";
     }
     return taxOf(tax);
 }
 
-StateFormulaResult GetLouisianaPrior(const StateFormulaInput& in) {
+StateFormulaResult louisianaPrior(const StateFormulaInput& in, std::string* why) {
     const LouisianaPriorFigures& c =
         in.frequency.biWeekly ? kLouisianaPriorBiWeekly : kLouisianaPriorWeekly;
     const float W = in.GrossPay;
@@ -298,61 +378,119 @@ StateFormulaResult GetLouisianaPrior(const StateFormulaInput& in) {
     const float T1 = c.T1[two], T2 = c.T2[two];
     const float E = D * c.Q + N * c.P;
     float tax = W > 0 ? kLouisianaRate1 * W : 0.0f;
+    if (why != nullptr) {
+        *why += "pay " + traceAmount(W) + ", personal exemptions " + traceNumber(N) +
+                ", dependents " + traceNumber(D) + "; " +
+                (W > 0 ? tracePercent(kLouisianaRate1) + " of " + traceAmount(W)
+                       : std::string("no pay, 0"));
+    }
     if (W > T1) {
         tax = tax + kLouisianaRate3 * (W - T1);
+        if (why != nullptr) {
+            *why += " + " + tracePercent(kLouisianaRate3) + " of (" + traceAmount(W) + kTraceMinus +
+                    traceAmount(T1) + ")";
+        }
     }
     if (W > T2) {
         tax = tax + kLouisianaRate3 * (W - T2);
+        if (why != nullptr) {
+            *why += " + " + tracePercent(kLouisianaRate3) + " of (" + traceAmount(W) + kTraceMinus +
+                    traceAmount(T2) + ")";
+        }
+    }
+    if (why != nullptr) {
+        *why += " = " + traceAmount(tax) + "; credit on " + traceNumber(D) + kTraceTimes +
+                traceAmount(c.Q) + " + " + traceNumber(N) + kTraceTimes + traceAmount(c.P) + " = " +
+                traceAmount(E) + ": " + tracePercent(kLouisianaRate1) + " of " + traceAmount(E);
     }
     float credit = kLouisianaRate1 * E;
     if (E > T1) {
         credit = credit + kLouisianaRate3 * (E - T1);
+        if (why != nullptr) {
+            *why += " + " + tracePercent(kLouisianaRate3) + " of (" + traceAmount(E) + kTraceMinus +
+                    traceAmount(T1) + ")";
+        }
     }
     tax = tax - credit;
+    if (why != nullptr) {
+        *why += " = " + traceAmount(credit) + "; tax less credit = " + traceAmount(tax);
+        if (!(tax > 0) && tax != 0) {
+            *why += ", below 0: 0";
+        }
+    }
     return taxOf(tax > 0 ? tax : 0.0f);
 }
 
-StateFormulaResult GetIowa(const StateFormulaInput& in, int n) {
+StateFormulaResult iowa(const StateFormulaInput& in, int n, std::string* why) {
     const std::size_t i = column(n);
     const float x = in.TaxableWage - in.FedTax - in.CafeStateAmt - in.state.StateSgExp[i];
-    const Bracket& b = bracketOf(in.frequency.biWeekly ? kIowaBiWeekly : kIowaWeekly, x);
+    const auto& table = in.frequency.biWeekly ? kIowaBiWeekly : kIowaWeekly;
+    const Bracket& b = bracketOf(table, x);
     // The product in double precision, the tax kept as a Single.
     const float tax = static_cast<float>(double{b.base} + b.rate * (double{x} - double{b.over}));
-    return taxOf(tax - in.state.StateMarExp[i]);
+    const float result = tax - in.state.StateMarExp[i];
+    if (why != nullptr) {
+        *why += "wage " + traceAmount(in.TaxableWage) + kTraceMinus + "federal " +
+                traceAmount(in.FedTax) + kTraceMinus + "cafeteria " + traceAmount(in.CafeStateAmt) +
+                kTraceMinus + "standard " + traceAmount(in.state.StateSgExp[i]) + " = " +
+                traceAmount(x) + "; ";
+        explainBracket(*why, table, b, in.frequency.biWeekly, x, tax);
+        *why += kTraceMinus + std::string("credit ") + traceAmount(in.state.StateMarExp[i]) +
+                " = " + traceAmount(result);
+    }
+    return taxOf(result);
 }
 
-StateFormulaResult GetMissouri(const StateFormulaInput& in, int n) {
+StateFormulaResult missouri(const StateFormulaInput& in, int n, std::string* why) {
     const std::size_t i = column(n);
     const bool spouseWorks = in.state.SpouseWorks != 0;
     const double yearly = spouseWorks ? kMissouriFederalLimitSpouseWorks : kMissouriFederalLimit;
     const float limit = static_cast<float>(in.frequency.weekly ? yearly / 52 : yearly / 26);
-    float x = in.FedTax <= limit ? in.TaxableWage - in.FedTax - in.CafeStateAmt
-                                 : in.TaxableWage - in.CafeStateAmt;
+    const bool deducted = in.FedTax <= limit;
+    float x =
+        deducted ? in.TaxableWage - in.FedTax - in.CafeStateAmt : in.TaxableWage - in.CafeStateAmt;
+    if (why != nullptr) {
+        *why += "federal " + traceAmount(in.FedTax) + (deducted ? " at most" : " above") +
+                " the limit " + traceAmount(limit) + " (" +
+                traceNumber(static_cast<float>(yearly)) +
+                (in.frequency.weekly ? " / 52" : " / 26") + (spouseWorks ? ", spouse works" : "") +
+                "): wage " + traceAmount(in.TaxableWage) +
+                (deducted ? kTraceMinus + std::string("federal ") + traceAmount(in.FedTax) : "") +
+                kTraceMinus + "cafeteria " + traceAmount(in.CafeStateAmt) + " = " + traceAmount(x);
+    }
     x = x - in.state.StateSgExp[i] - in.state.StateMarExp[i];
-    const Bracket& b = bracketOf(in.frequency.biWeekly ? kMissouriBiWeekly : kMissouriWeekly, x);
+    const auto& table = in.frequency.biWeekly ? kMissouriBiWeekly : kMissouriWeekly;
+    const Bracket& b = bracketOf(table, x);
     const float tax = b.base + static_cast<float>(b.rate) * (x - b.over);
+    if (why != nullptr) {
+        *why += std::string(kTraceMinus) + "standard " + traceAmount(in.state.StateSgExp[i]) +
+                kTraceMinus + "W4 allowance " + traceAmount(in.state.StateMarExp[i]) + " = " +
+                traceAmount(x) + "; ";
+        explainBracket(*why, table, b, in.frequency.biWeekly, x, tax);
+        *why += "; the Missouri formula checks Round State";
+    }
     StateFormulaResult r = taxOf(tax);
     r.checkRoundState = true;
     return r;
 }
 
-float AlabamaStandardDeduction(const StateFormulaInput& in) {
-    const auto& charts = in.frequency.biWeekly ? kAlabamaBiWeekly : kAlabamaWeekly;
+// The standard-deduction chart of the two statuses: S, MS, MM, or none.
+std::optional<std::size_t> alabamaChart(const StateFormulaInput& in) {
     const bool fedSingle = in.FedStatus == "Single", fedMarried = in.FedStatus == "Married";
     const bool stateSingle = in.StateStatus == "Single", stateMarried = in.StateStatus == "Married";
     if (fedSingle && stateSingle) {
-        return standardDeduction(charts[0], in.GrossPay);
+        return 0;
     }
     if (fedMarried && stateSingle) {
-        return standardDeduction(charts[1], in.GrossPay);
+        return 1;
     }
     if (fedMarried && stateMarried) {
-        return standardDeduction(charts[2], in.GrossPay);
+        return 2;
     }
-    return 0;
+    return std::nullopt;
 }
 
-StateFormulaResult GetAlabama(const StateFormulaInput& in, int n) {
+StateFormulaResult alabama(const StateFormulaInput& in, int n, std::string* why) {
     const bool biWeekly = in.frequency.biWeekly;
     const float gross = in.GrossPay;
 
@@ -381,25 +519,68 @@ StateFormulaResult GetAlabama(const StateFormulaInput& in, int n) {
     } else {
         tax = b.taxAtF + b.taxFtoG + kAlabamaRate3 * (dx - b.G);
     }
+    if (why != nullptr) {
+        static constexpr std::array<std::string_view, 3> kChart = {"chart S", "chart MS",
+                                                                   "chart MM"};
+        const std::optional<std::size_t> chart = alabamaChart(in);
+        *why += "pay " + traceAmount(gross) + kTraceMinus + "(dependents " + std::to_string(n) +
+                kTraceTimes + traceAmount(unit) + " + (standard deduction " + traceAmount(f) +
+                " (" + (chart ? std::string(kChart[*chart]) : std::string("no chart")) +
+                " for federal " + in.FedStatus + ", state " + in.StateStatus +
+                ") + personal exemption " + traceAmount(b.exemption) + " + federal " +
+                traceAmount(in.FedTax) + ")) = " + traceAmount(x) + "; ";
+        if (dx <= b.F) {
+            *why += "up to " + traceAmount(b.F) + ": " + tracePercent(kAlabamaRate1) + " of " +
+                    traceAmount(x);
+        } else if (dx <= b.G) {
+            *why += "above " + traceAmount(b.F) + " up to " + traceAmount(b.G) + ": " +
+                    traceAmount(b.taxAtF) + " + " + tracePercent(kAlabamaRate2) + " of (" +
+                    traceAmount(x) + kTraceMinus + traceAmount(b.F) + ")";
+        } else {
+            *why += "above " + traceAmount(b.G) + ": " + traceAmount(b.taxAtF) + " + " +
+                    traceAmount(b.taxFtoG) + " + " + tracePercent(kAlabamaRate3) + " of (" +
+                    traceAmount(x) + kTraceMinus + traceAmount(b.G) + ")";
+        }
+        *why += " = " + traceAmount(tax);
+    }
     return taxOf(tax);
 }
 
-StateFormulaResult GetMass(const StateFormulaInput& in) {
+StateFormulaResult mass(const StateFormulaInput& in, std::string* why) {
     const std::size_t i = column(in.StateExemptions);
-    float x = in.TotSS + in.TotMedi > 2000 ? in.GrossPay : in.GrossPay - in.SocSecTax - in.MediTax;
+    const bool afterTaxes = in.TotSS + in.TotMedi > 2000;
+    float x = afterTaxes ? in.GrossPay : in.GrossPay - in.SocSecTax - in.MediTax;
+    if (why != nullptr) {
+        *why += "Social Security and Medicare of the year " + traceAmount(in.TotSS) + " + " +
+                traceAmount(in.TotMedi) + (afterTaxes ? ", above" : ", not above") +
+                " 2000.00: pay " + traceAmount(in.GrossPay);
+        if (!afterTaxes) {
+            *why += kTraceMinus + std::string("Social Security ") + traceAmount(in.SocSecTax) +
+                    kTraceMinus + "Medicare " + traceAmount(in.MediTax);
+        }
+        *why += " = " + traceAmount(x);
+    }
     // Always the married column, whatever the status.
     x = in.frequency.biWeekly ? x - in.state.StateMarExp[i] : x - 0.5f * in.state.StateMarExp[i];
-    return taxOf(x * in.state.StatePerBS[0]);
+    const float tax = x * in.state.StatePerBS[0];
+    if (why != nullptr) {
+        *why += std::string(kTraceMinus) +
+                (in.frequency.biWeekly ? "married allowance " : "half the married allowance ") +
+                traceAmount(in.state.StateMarExp[i]) + " = " + traceAmount(x) + kTraceTimes +
+                tracePercent(in.state.StatePerBS[0]) + " = " + traceAmount(tax);
+    }
+    return taxOf(tax);
 }
 
-StateFormulaResult GetUtah(const StateFormulaInput& in) {
+StateFormulaResult utah(const StateFormulaInput& in, std::string* why) {
     const StateTable t = tableFor(in.state, isSingle(in.StateStatus));
     const bool weekly = !in.frequency.biWeekly;
     const float x = in.TaxableWage - in.CafeStateAmt;
     float credit = in.StateExpAmt;
     float tax = 0;
     StateFormulaResult r;
-    if (const auto row = rowOf(t.Min, 6, x, weekly)) {
+    const auto row = rowOf(t.Min, 6, x, weekly);
+    if (row) {
         tax = x * t.Per[*row] + (weekly ? t.Amt[*row] / 2.0f : t.Amt[*row]);
         if (*row == 6) {
             credit = 0;
@@ -407,35 +588,82 @@ StateFormulaResult GetUtah(const StateFormulaInput& in) {
         }
     }
     r.StateTax = tax - credit;
+    if (why != nullptr) {
+        *why += "wage " + traceAmount(in.TaxableWage) + kTraceMinus + "cafeteria " +
+                traceAmount(in.CafeStateAmt) + " = " + traceAmount(x) + "; ";
+        if (row) {
+            *why += lineText(t, *row, 6, weekly) + ": " + traceAmount(x) + kTraceTimes +
+                    tracePercent(t.Per[*row]) + " + " +
+                    traceAmount(weekly ? t.Amt[*row] / 2.0f : t.Amt[*row]) + " = " +
+                    traceAmount(tax);
+        } else {
+            *why += "no line of the " + std::string(t.name) + " applies: 0";
+        }
+        if (row == std::size_t{6}) {
+            *why += "; the top line drops the credit = " + traceAmount(r.StateTax);
+        } else {
+            *why += kTraceMinus + std::string("credit ") + traceAmount(credit) + " = " +
+                    traceAmount(r.StateTax);
+        }
+    }
     return r;
 }
 
-StateFormulaResult GetOregon(const StateFormulaInput& in) {
+StateFormulaResult oregon(const StateFormulaInput& in, std::string* why) {
     const bool biWeekly = in.frequency.biWeekly;
     const float cap = biWeekly ? kOregonFederalCapBiWeekly : kOregonFederalCapWeekly;
-    float x = in.GrossPay - std::min(in.FedTax, cap);
+    const float federal = std::min(in.FedTax, cap);
+    float x = in.GrossPay - federal;
+    float statusAmount = 0;
     if (in.StateStatus == "Single") {
-        x = x - (biWeekly ? kOregonSingleBiWeekly : kOregonSingleWeekly);
+        statusAmount = biWeekly ? kOregonSingleBiWeekly : kOregonSingleWeekly;
+        x = x - statusAmount;
     } else if (in.StateStatus == "Married") {
-        x = x - (biWeekly ? kOregonMarriedBiWeekly : kOregonMarriedWeekly);
+        statusAmount = biWeekly ? kOregonMarriedBiWeekly : kOregonMarriedWeekly;
+        x = x - statusAmount;
     }
     const bool married = !isSingle(in.StateStatus) || in.StateExemptions > 2;
     const StateTable t = tableFor(in.state, !married);
     const float exp = t.Exp[column(in.StateExemptions)];
     float tax = 0;
+    int line = 0;  // the line that applied, 1 to 3, or 0
     if (t.Min[0] <= x && x < t.Min[1]) {
         tax = 0;
+        line = 1;
     }
     if (t.Min[1] <= x && x < t.Min[2]) {
         tax = (x - t.Min[1]) * t.Per[1] + t.Amt[1] - exp;
+        line = 2;
     }
     if (x >= t.Min[2]) {
         tax = (x - t.Min[2]) * t.Per[2] + t.Amt[2] - exp;
+        line = 3;
+    }
+    if (why != nullptr) {
+        *why += "pay " + traceAmount(in.GrossPay) + kTraceMinus + "federal " +
+                traceAmount(federal) + " (at most " + traceAmount(cap) + ")";
+        if (in.StateStatus == "Single" || in.StateStatus == "Married") {
+            *why += kTraceMinus + traceAmount(statusAmount) + " (" + in.StateStatus + ")";
+        }
+        *why += " = " + traceAmount(x) + "; ";
+        if (line == 0) {
+            *why += "below line 1 of the " + std::string(t.name) + ": 0";
+        } else {
+            const auto r = static_cast<std::size_t>(line - 1);
+            *why += lineText(t, r, 2, false) + ": ";
+            if (line == 1) {
+                *why += "0";
+            } else {
+                *why += "(" + traceAmount(x) + kTraceMinus + traceAmount(t.Min[r]) + ")" +
+                        kTraceTimes + tracePercent(t.Per[r]) + " + " + traceAmount(t.Amt[r]) +
+                        kTraceMinus + "allowance " + traceAmount(exp) + " = " + traceAmount(tax);
+            }
+        }
     }
     return taxOf(tax);
 }
 
-StateFormulaResult GetKentucky(const StateFormulaInput& in) {
+StateFormulaResult kentucky(const StateFormulaInput& in, std::string* why) {
     const StateTable t = tableFor(in.state, isSingle(in.StateStatus));
     const float G = in.GrossPay;
     auto y = [&](std::size_t r) { return G - t.Amt[r]; };
@@ -470,67 +698,185 @@ StateFormulaResult GetKentucky(const StateFormulaInput& in) {
         }
         tax = tax + t.Per[k] * (y(k) - t.Min[k - 1]) - exp;
     }
+    if (why != nullptr) {
+        if (!bracket) {
+            *why += "pay " + traceAmount(G) + " in no line of the " + std::string(t.name) + ": 0";
+        } else {
+            const std::size_t k = *bracket;
+            *why += "pay " + traceAmount(G) + kTraceMinus + "standard deduction " +
+                    traceAmount(t.Amt[k]) + " = " + traceAmount(y(k)) + "; line " +
+                    std::to_string(k + 1) + " of the " + std::string(t.name) + ": ";
+            if (k == 0) {
+                *why += tracePercent(t.Per[0]) + " of " + traceAmount(y(0));
+            } else {
+                *why += tracePercent(t.Per[0]) + " of " + traceAmount(t.Min[0]);
+                for (std::size_t j = 1; j < k; ++j) {
+                    *why += " + " + tracePercent(t.Per[j]) + " of (" + traceAmount(t.Min[j]) +
+                            kTraceMinus + traceAmount(t.Min[j - 1]) + ")";
+                }
+                *why += " + " + tracePercent(t.Per[k]) + " of (" + traceAmount(y(k)) + kTraceMinus +
+                        traceAmount(t.Min[k - 1]) + ")";
+            }
+            *why +=
+                kTraceMinus + std::string("credit ") + traceAmount(exp) + " = " + traceAmount(tax);
+        }
+    }
     return taxOf(tax);
 }
 
-StateFormulaResult GetWisconsin(const StateFormulaInput& in) {
+StateFormulaResult wisconsin(const StateFormulaInput& in, std::string* why) {
     const StateTable t = tableFor(in.state, isSingle(in.StateStatus));
     const bool weekly = !in.frequency.biWeekly;
     const float x = in.TaxableWage - in.state.CalAllow - in.CafeStateAmt;
     float tax = 0;
-    if (const auto row = rowOf(t.Min, 9, x, weekly)) {
+    const auto row = rowOf(t.Min, 9, x, weekly);
+    if (row) {
         const std::size_t r = *row;
         tax = weekly ? (x - t.Min[r] / 2.0f) * t.Per[r] + t.Amt[r] / 2.0f
                      : (x - t.Min[r]) * t.Per[r] + t.Amt[r];
     }
-    return taxOf(tax - (weekly ? in.StateExpAmt / 2.0f : in.StateExpAmt));
+    const float credit = weekly ? in.StateExpAmt / 2.0f : in.StateExpAmt;
+    const float result = tax - credit;
+    if (why != nullptr) {
+        *why += "wage " + traceAmount(in.TaxableWage) + kTraceMinus + "California allowance " +
+                traceAmount(in.state.CalAllow) + kTraceMinus + "cafeteria " +
+                traceAmount(in.CafeStateAmt) + " = " + traceAmount(x) + "; ";
+        if (row) {
+            const std::size_t r = *row;
+            *why += lineText(t, r, 9, weekly) + ": (" + traceAmount(x) + kTraceMinus +
+                    traceAmount(weekly ? t.Min[r] / 2.0f : t.Min[r]) + ")" + kTraceTimes +
+                    tracePercent(t.Per[r]) + " + " +
+                    traceAmount(weekly ? t.Amt[r] / 2.0f : t.Amt[r]) + " = " + traceAmount(tax);
+        } else {
+            *why += "no line of the " + std::string(t.name) + " applies: 0";
+        }
+        *why += kTraceMinus + std::string(weekly ? "half the allowance " : "allowance ") +
+                traceAmount(in.StateExpAmt) + " = " + traceAmount(result);
+    }
+    return taxOf(result);
 }
 
-StateFormulaResult GetNC(const StateFormulaInput& in) {
+StateFormulaResult northCarolina(const StateFormulaInput& in, std::string* why) {
     const StateTable t = tableFor(in.state, isSingle(in.StateStatus));
     const bool weekly = !in.frequency.biWeekly;
     const float x = in.TaxableWage - in.state.CalAllow -
                     (weekly ? in.StateExpAmt / 2.0f : in.StateExpAmt) - in.CafeStateAmt;
     float tax = 0;
-    if (const auto row = rowOf(t.Min, 9, x, weekly)) {
+    const auto row = rowOf(t.Min, 9, x, weekly);
+    if (row) {
         const std::size_t r = *row;
         tax = x * t.Per[r] - (weekly ? t.Amt[r] / 2.0f : t.Amt[r]);
+    }
+    if (why != nullptr) {
+        *why += "wage " + traceAmount(in.TaxableWage) + kTraceMinus + "California allowance " +
+                traceAmount(in.state.CalAllow) + kTraceMinus +
+                (weekly ? "half the allowance " : "allowance ") + traceAmount(in.StateExpAmt) +
+                kTraceMinus + "cafeteria " + traceAmount(in.CafeStateAmt) + " = " + traceAmount(x) +
+                "; ";
+        if (row) {
+            const std::size_t r = *row;
+            *why += lineText(t, r, 9, weekly) + ": " + traceAmount(x) + kTraceTimes +
+                    tracePercent(t.Per[r]) + kTraceMinus +
+                    traceAmount(weekly ? t.Amt[r] / 2.0f : t.Amt[r]) + " = " + traceAmount(tax);
+        } else {
+            *why += "no line of the " + std::string(t.name) + " applies: 0";
+        }
     }
     return taxOf(tax);
 }
 
-std::optional<StateFormulaResult> specialStateTax(const StateFormulaInput& in) {
+}  // namespace
+
+StateFormulaResult GetLouisiana(const StateFormulaInput& in) {
+    return louisiana(in, nullptr);
+}
+
+StateFormulaResult GetLouisianaPrior(const StateFormulaInput& in) {
+    return louisianaPrior(in, nullptr);
+}
+
+StateFormulaResult GetIowa(const StateFormulaInput& in, int n) {
+    return iowa(in, n, nullptr);
+}
+
+StateFormulaResult GetMissouri(const StateFormulaInput& in, int n) {
+    return missouri(in, n, nullptr);
+}
+
+float AlabamaStandardDeduction(const StateFormulaInput& in) {
+    const auto& charts = in.frequency.biWeekly ? kAlabamaBiWeekly : kAlabamaWeekly;
+    const std::optional<std::size_t> chart = alabamaChart(in);
+    return chart ? standardDeduction(charts[*chart], in.GrossPay) : 0.0f;
+}
+
+StateFormulaResult GetAlabama(const StateFormulaInput& in, int n) {
+    return alabama(in, n, nullptr);
+}
+
+StateFormulaResult GetMass(const StateFormulaInput& in) {
+    return mass(in, nullptr);
+}
+
+StateFormulaResult GetUtah(const StateFormulaInput& in) {
+    return utah(in, nullptr);
+}
+
+StateFormulaResult GetOregon(const StateFormulaInput& in) {
+    return oregon(in, nullptr);
+}
+
+StateFormulaResult GetKentucky(const StateFormulaInput& in) {
+    return kentucky(in, nullptr);
+}
+
+StateFormulaResult GetWisconsin(const StateFormulaInput& in) {
+    return wisconsin(in, nullptr);
+}
+
+StateFormulaResult GetNC(const StateFormulaInput& in) {
+    return northCarolina(in, nullptr);
+}
+
+std::optional<StateFormulaResult> specialStateTax(const StateFormulaInput& in, std::string* why) {
     const StateSettings& s = in.state;
     const int n = in.StateExemptions;
+    auto named = [why](std::string_view formula) {
+        if (why != nullptr) {
+            *why += formula;
+            *why += " formula: ";
+        }
+        return why;
+    };
     if (s.StateLouis != 0) {
-        return in.louisianaPrior ? GetLouisianaPrior(in) : GetLouisiana(in);
+        return in.louisianaPrior ? louisianaPrior(in, named("Louisiana, before July 1,"))
+                                 : louisiana(in, named("Louisiana"));
     }
     if (s.StateIowa != 0) {
-        return GetIowa(in, n);
+        return iowa(in, n, named("Iowa"));
     }
     if (s.StateMissouri != 0) {
-        return GetMissouri(in, n);
+        return missouri(in, n, named("Missouri"));
     }
     if (s.StateMass != 0) {
-        return GetMass(in);
+        return mass(in, named("Massachusetts"));
     }
     if (s.StateOregon != 0) {
-        return GetOregon(in);
+        return oregon(in, named("Oregon"));
     }
     if (s.StateUtah != 0) {
-        return GetUtah(in);
+        return utah(in, named("Utah"));
     }
     if (s.StateAlabama != 0) {
-        return GetAlabama(in, n);
+        return alabama(in, n, named("Alabama"));
     }
     if (s.StateKentucky != 0) {
-        return GetKentucky(in);
+        return kentucky(in, named("Kentucky"));
     }
     if (s.StateWiscon != 0 || s.StateWisconApril != 0) {
-        return GetWisconsin(in);
+        return wisconsin(in, named("Wisconsin"));
     }
     if (s.StateNC != 0) {
-        return GetNC(in);
+        return northCarolina(in, named("North Carolina"));
     }
     return std::nullopt;
 }

@@ -51,7 +51,9 @@ struct StateFormulaResult {
 
 // The special-state dispatch: the formula of the checked special state (Louisiana in the variant
 // the main window's box picks), or nullopt when none with a formula of its own is checked
-// (Arizona included), so that the generic bracket computation runs.
-[[nodiscard]] std::optional<StateFormulaResult> specialStateTax(const StateFormulaInput& in);
+// (Arizona included), so that the generic bracket computation runs. With `why`, appends the
+// formula's name and how it reached the tax, step by step as it computes it.
+[[nodiscard]] std::optional<StateFormulaResult> specialStateTax(const StateFormulaInput& in,
+                                                                std::string* why = nullptr);
 
 }  // namespace quillon

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "engine/money.hpp"
@@ -29,11 +30,14 @@ struct SocSecResult {
 
 // Social Security of the period. The year-to-date wage and the room left under the base are
 // worked out in currency; a pay that crosses the base is taxed on the part below it only.
+// With `why`, each of these steps appends how it reached the tax (so do the functions below).
 [[nodiscard]] SocSecResult GetSocSec(float GrossPay, float CafeThisPay, float HealthAmt,
-                                     bool selfEmployed, Currency TotGross);
+                                     bool selfEmployed, Currency TotGross,
+                                     std::string* why = nullptr);
 
 // Medicare of the period (no cap), doubled for the self-employed.
-[[nodiscard]] float Medicare(float GrossPay, float HealthAmt, float CafeThisPay, bool selfEmployed);
+[[nodiscard]] float Medicare(float GrossPay, float HealthAmt, float CafeThisPay, bool selfEmployed,
+                             std::string* why = nullptr);
 
 // The Additional Medicare Tax of the period, added to Medicare: the rate on the part of this
 // period's Medicare wages (GrossPay - HealthAmt - CafeThisPay) that lies above the threshold
@@ -41,13 +45,15 @@ struct SocSecResult {
 //   0.009 x (posted + wages - max(200000, posted))  when posted + wages > 200000, else 0.
 // Worked in currency; the product is taken in double and held as a Single, as Social Security's
 // crossing of its base is. 100 of wages with 199,950 posted: 0.009 x 50 = 0.45.
-[[nodiscard]] float AdditionalMedicare(float medicareWages, Currency medicareWagesPosted);
+[[nodiscard]] float AdditionalMedicare(float medicareWages, Currency medicareWagesPosted,
+                                       std::string* why = nullptr);
 
 // One insurance, SDI or SUI. With "Use Base" checked: percent of the gross pay
 // until the year to date reaches the wage base, the part up to the base in the period that
 // crosses it, nothing after. Unchecked (0): wageBase is a flat amount per pay.
 [[nodiscard]] float insuranceAmount(Currency TotGross, float GrossPay, float percent,
-                                    float wageBase, std::int16_t useBase, float ytdAfter);
+                                    float wageBase, std::int16_t useBase, float ytdAfter,
+                                    std::string* why = nullptr);
 
 struct SdiSuiInput {
     Currency TotGross;
@@ -66,7 +72,8 @@ struct SdiSuiResult {
 };
 
 // GetSDI_SUI: takes the adjustment and the California allowance from their boxes (leading
-// number), then SDI and SUI.
-[[nodiscard]] SdiSuiResult GetSDI_SUI(const SdiSuiInput& in);
+// number), then SDI and SUI (explained into whySDI and whySUI when they are given).
+[[nodiscard]] SdiSuiResult GetSDI_SUI(const SdiSuiInput& in, std::string* whySDI = nullptr,
+                                      std::string* whySUI = nullptr);
 
 }  // namespace quillon

@@ -31,6 +31,19 @@ void BM_CalculatePayMissouri(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculatePayMissouri);
 
+// The worked period with every figure explained, as "calc --explain" and the main window's
+// "How was this figure reached?" ask for it.
+void BM_CalculatePayExplained(benchmark::State& state) {
+    const PayInput in = realisticInput();
+    PayExplanation explanation;
+    for (auto _ : state) {
+        PayOutcome outcome = Calcu_late(in, &explanation);
+        benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(explanation);
+    }
+}
+BENCHMARK(BM_CalculatePayExplained);
+
 }  // namespace
 }  // namespace quillon
 
