@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "records/fields.hpp"
-#include "session/register_window.hpp"
 #include "session/installation.hpp"
+#include "session/register_window.hpp"
 
 namespace quillon {
 
