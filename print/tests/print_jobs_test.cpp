@@ -233,6 +233,28 @@ TEST_F(PrintJobs, TheStatementOfAWorkedWeek) {
     EXPECT_EQ(s.main.txtAmount[0].text, "40");
 }
 
+// An O.T. box typed after the calculation that is not a number: the statement and the check are
+// refused, naming the box, and nothing is printed.
+TEST_F(PrintJobs, AnOvertimeBoxThatIsNotANumberIsRefused) {
+    Session s = startedSession();
+    setUpEmployee(s);
+    calculateWeek(s);
+    s.main.txtAmount[2].text = "1 2";
+    const char* const kRefusal =
+        "The O.T. box holds \"1 2\", which is not a number. Correct it and print again.";
+    PrintJob statement = printStatement(s, "1/4/2017");
+    EXPECT_FALSE(statement.outcome.ok);
+    EXPECT_TRUE(statement.pages.empty());
+    EXPECT_EQ(messageOf(statement.outcome), kRefusal);
+
+    ASSERT_TRUE(loadCheckWriter(s).ok);
+    ASSERT_TRUE(loadPrintOffsetDialog(s).ok);
+    PrintJob check = printOffsetPrintCheck(s);
+    EXPECT_FALSE(check.outcome.ok);
+    EXPECT_TRUE(check.pages.empty());
+    EXPECT_EQ(messageOf(check.outcome), kRefusal);
+}
+
 TEST_F(PrintJobs, TheStatementTakesTheSavedRegisterAndLeavesMemoryAlone) {
     Session s = startedSession();
     setUpEmployee(s);
