@@ -233,6 +233,29 @@ TEST_F(PrintJobs, TheStatementOfAWorkedWeek) {
     EXPECT_EQ(s.main.txtAmount[0].text, "40");
 }
 
+// The statement prints the period its net pay was calculated from: hours typed after the
+// calculation are not on it beside the old earnings, and after File > Clear no earnings of the
+// cleared period are left on it. 40 h at 15.50 = 620.00.
+TEST_F(PrintJobs, TheStatementPrintsTheCalculatedPeriodOnly) {
+    Session s = startedSession();
+    setUpEmployee(s);
+    calculateWeek(s);
+    s.main.txtAmount[0].text = "50";
+    PrintJob edited = printStatement(s, "1/4/2017");
+    ASSERT_TRUE(edited.outcome.ok) << messageOf(edited.outcome);
+    EXPECT_EQ(
+        itemsOfLine(edited.pages.at(0), 20),
+        (std::vector<Item>{{5, "Regular1 Earning"}, {30, "15.50"}, {50, "40.00"}, {65, "620.00"}}));
+    EXPECT_EQ(itemsOfLine(edited.pages.at(0), 59)[1], (Item{30, "620.00"}));
+
+    s.Clear_All();
+    PrintJob cleared = printStatement(s, "1/4/2017");
+    ASSERT_TRUE(cleared.outcome.ok) << messageOf(cleared.outcome);
+    EXPECT_EQ(itemsOfLine(cleared.pages.at(0), 20),
+              (std::vector<Item>{{5, "Regular1 Earning"}, {30, ".00"}, {50, ".00"}, {65, ".00"}}));
+    EXPECT_EQ(itemsOfLine(cleared.pages.at(0), 59)[1], (Item{30, ""}));
+}
+
 // An O.T. box typed after the calculation that is not a number: the statement and the check are
 // refused, naming the box, and nothing is printed.
 TEST_F(PrintJobs, AnOvertimeBoxThatIsNotANumberIsRefused) {
