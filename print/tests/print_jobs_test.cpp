@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/tests/two_weeks.hpp"
 #include "print/tests/golden.hpp"
 #include "records/files.hpp"
 #include "session/printing.hpp"
@@ -21,7 +22,7 @@ namespace {
 using testing::calculateWeek;
 using testing::messageOf;
 using testing::setUpEmployee;
-using testing::twoWeeks;
+using testing::twoPostedWeeks;
 using testing::WorkingFolder;
 using PrintJobs = WorkingFolder;
 
@@ -220,7 +221,7 @@ TEST_F(PrintJobs, TheStatementOfAWorkedWeek) {
     write("Header.sav",
           "\"Harbor Street Hardware\",\"1200 Harbor Street\",\"Portland, ME 04101\","
           "\"01-2345678\"\r\n");
-    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).failed());
+    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoPostedWeeks(10), kWeeklyRows).failed());
     ASSERT_TRUE(s.LoadAnnual().ok);
     s.main.txtAmount[3].text = "2";
     calculateWeek(s);
@@ -281,7 +282,7 @@ TEST_F(PrintJobs, AnOvertimeBoxThatIsNotANumberIsRefused) {
 TEST_F(PrintJobs, TheStatementTakesTheSavedRegisterAndLeavesMemoryAlone) {
     Session s = startedSession();
     setUpEmployee(s);
-    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).failed());
+    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoPostedWeeks(10), kWeeklyRows).failed());
     ASSERT_TRUE(s.LoadAnnual().ok);
     calculateWeek(s);
     s.yearRegister.rows[2].Fed = 99;
