@@ -87,15 +87,24 @@ struct EarningsRow {
 };
 
 // The statement's earnings lines, in its order (the paycheck's stubs print the same lines).
+// Before a calculation every line is there with its figures 0.
 struct StatementEarnings {
-    EarningsRow regular1;    // rate PayRate, box 0, StraightPay1
-    EarningsRow regular2;    // rate 2, box 1, StraightPay2
-    EarningsRow overtime;    // "O.T. 1x / 2x": PayRate, twice it at (2X); box 2; hours x rate
-    EarningsRow overtime15;  // PayRate x 1.5, box 3, OtHrs x 1.5 x PayRate
-    EarningsRow tips;        // tips rate, tip hours, their product
-    EarningsRow holiday;     // PayRate, box 4, Avas x PayRate
-    EarningsRow vacation;    // PayRate, box 5, VacDys x PayRate
-    EarningsRow adjustment;  // the dollar amount as its rate and (in currency) its earnings
+    // rate PayRate, box 0, StraightPay1
+    EarningsRow regular1{"Regular1 Earning", 0.0f, 0.0, 0.0f};
+    // rate 2, box 1, StraightPay2
+    EarningsRow regular2{"Regular2 Earning", 0.0f, 0.0, 0.0f};
+    // "O.T. 1x / 2x": PayRate, twice it at (2X); box 2; hours x rate
+    EarningsRow overtime{"O.T. 1x / 2x Earned", 0.0f, 0.0, 0.0};
+    // PayRate x 1.5, box 3, OtHrs x 1.5 x PayRate
+    EarningsRow overtime15{"O.T. 1.5x Earned", 0.0, 0.0, 0.0};
+    // tips rate, tip hours, their product
+    EarningsRow tips{"Tips", 0.0f, 0.0f, 0.0f};
+    // PayRate, box 4, Avas x PayRate
+    EarningsRow holiday{"Holiday", 0.0f, 0.0, 0.0f};
+    // PayRate, box 5, VacDys x PayRate
+    EarningsRow vacation{"Vacation/Sick", 0.0f, 0.0, 0.0f};
+    // the dollar amount as its rate and (in currency) its earnings
+    EarningsRow adjustment{"Adjustment", 0.0, std::nullopt, Currency{}};
 };
 
 struct PayResult {

@@ -60,11 +60,7 @@ PageOutcome PrintCheck(const CheckInput& in) {
             "Dollar amount is too large: a check is written for less than "
             "1,000,000.00. No check was printed."};
     }
-    const auto figures = payFigures(in.period, in.profile, in.totals);
-    if (const auto* error = std::get_if<PrintError>(&figures)) {
-        return *error;
-    }
-    const PayFigures& f = std::get<PayFigures>(figures);
+    const PayFigures f = payFigures(in.period, in.profile, in.totals);
     const int H = in.offsets.H;
     const CheckScreen& s = in.screen;
     PageWriter out(Orientation::Portrait);

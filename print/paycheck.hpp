@@ -16,8 +16,8 @@ struct CheckInput {
     CheckScreen screen;
     AmountWords words;  // the amount in words as the check screen last computed it
     CheckOffsets offsets;
-    Profile profile;  // the rates and the deduction names
-    PrintedPeriod period;
+    Profile profile;        // the rates and the deduction names
+    ShownPeriod period;     // the main window's
     RegisterTotals totals;  // the register in memory
 };
 

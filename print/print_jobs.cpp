@@ -1,7 +1,8 @@
 // The print commands: the session's workflow, then the page.
 #include "print/print_jobs.hpp"
 
-#include <array>
+#include <optional>
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -18,10 +19,14 @@ PrintJob refused(Outcome outcome) {
     return PrintJob{std::move(outcome), {}};
 }
 
+PrintJob refused(Outcome outcome, const std::string& why) {
+    outcome.messages.push_back(Message{MessageKind::Ok, why, kProgramTitle});
+    return refused(std::move(outcome));
+}
+
 PrintJob pageJob(Outcome outcome, const PageOutcome& page) {
     if (const auto* error = std::get_if<PrintError>(&page)) {
-        outcome.messages.push_back(Message{MessageKind::Ok, error->message, kProgramTitle});
-        return refused(std::move(outcome));
+        return refused(std::move(outcome), error->message);
     }
     return PrintJob{std::move(outcome), {std::get<Page>(page)}};
 }
@@ -37,27 +42,18 @@ CheckInput checkInput(const Session& session, const PaycheckData& data) {
     return in;
 }
 
-}  // namespace
-
-PrintedPeriod shownPeriod(const Session& session) {
-    const MainWindow& m = session.main;
-    std::array<std::string, 8> boxes;
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        boxes[i] = m.txtAmount[i].text;
+// The paycheck, unless the amount is too large for a check or the period is not to be printed.
+PrintJob checkJob(const Session& session, PaycheckData data) {
+    const CheckInput in = checkInput(session, data);
+    if (!in.words.tooLarge) {
+        if (const std::optional<std::string> why = unprintableReason(in.period)) {
+            return refused(std::move(data.outcome), *why);
+        }
     }
-    PrintedPeriod period = printedPeriod(session.results, boxes, m.opt1x.value, m.txtWeek.text);
-    for (std::size_t i = 0; i < period.lbTaxDed.size(); ++i) {
-        period.lbTaxDed[i] = m.lbTaxDed[i].caption;
-    }
-    period.lbSDI = m.lbSDI.caption;
-    period.lbSUI = m.lbSUI.caption;
-    period.lbCafe = m.lbCafe.caption;
-    period.Label13 = m.Label13.caption;
-    period.lbTaxes = m.lbTaxes.caption;
-    period.lbDeduct = m.lbDeduct.caption;
-    period.lbNet = m.lbNet.caption;
-    return period;
+    return pageJob(std::move(data.outcome), PrintCheck(in));
 }
+
+}  // namespace
 
 PrintJob printStatement(Session& session, const std::string& today) {
     StatementData data = prepareStatement(session);
@@ -71,6 +67,9 @@ PrintJob printStatement(Session& session, const std::string& today) {
     in.profile = std::move(data.profile);
     in.period = shownPeriod(session);
     in.totals = data.totals;
+    if (const std::optional<std::string> why = unprintableReason(in.period)) {
+        return refused(std::move(data.outcome), *why);
+    }
     return pageJob(std::move(data.outcome), PrintText(in));
 }
 
@@ -79,7 +78,7 @@ PrintJob printOffsetPrintCheck(Session& session) {
     if (!data.outcome.ok) {
         return refused(std::move(data.outcome));
     }
-    return pageJob(std::move(data.outcome), PrintCheck(checkInput(session, data)));
+    return checkJob(session, std::move(data));
 }
 
 PrintJob paycheckPreview(const Session& session) {
@@ -87,7 +86,7 @@ PrintJob paycheckPreview(const Session& session) {
     if (!data.outcome.ok) {
         return refused(std::move(data.outcome));
     }
-    return pageJob(std::move(data.outcome), PrintCheck(checkInput(session, data)));
+    return checkJob(session, std::move(data));
 }
 
 PrintJob printRegister(Session& session, const std::string& today) {

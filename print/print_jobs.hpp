@@ -19,10 +19,6 @@ struct PrintJob {
     std::vector<Page> pages;
 };
 
-// The period as the main window shows it: its boxes and result labels, and the figures the last
-// calculation left behind.
-[[nodiscard]] PrintedPeriod shownPeriod(const Session& session);
-
 // "Print", "Print Sheet" after the printer dialog: prepareStatement, then PrintText. `today` is
 // the statement's date.
 [[nodiscard]] PrintJob printStatement(Session& session, const std::string& today);

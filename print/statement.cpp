@@ -13,11 +13,7 @@ void earnings(PageWriter& out, const EarningsLine& line) {
 }  // namespace
 
 PageOutcome PrintText(const StatementInput& in) {
-    const auto figures = payFigures(in.period, in.profile, in.totals);
-    if (const auto* error = std::get_if<PrintError>(&figures)) {
-        return *error;
-    }
-    const PayFigures& f = std::get<PayFigures>(figures);
+    const PayFigures f = payFigures(in.period, in.profile, in.totals);
     PageWriter out(Orientation::Portrait);
 
     out.setFontSize(11);

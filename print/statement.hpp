@@ -15,14 +15,13 @@ namespace quillon {
 struct StatementInput {
     CompanyHeading heading;
     std::string UserFile;
-    std::string today;  // the system's short date
-    Profile profile;    // EmpSSN, the rates, the deduction names
-    PrintedPeriod period;
+    std::string today;      // the system's short date
+    Profile profile;        // EmpSSN, the rates, the deduction names
+    ShownPeriod period;     // the main window's
     RegisterTotals totals;  // the register as last saved
 };
 
-// PrintText: lines 1 to 5 in Arial 11, the rest in Arial 10. Refused when the O.T. box does not
-// hold a number.
+// PrintText: lines 1 to 5 in Arial 11, the rest in Arial 10.
 [[nodiscard]] PageOutcome PrintText(const StatementInput& in);
 
 }  // namespace quillon

@@ -42,9 +42,8 @@ float single(double value) {
     return static_cast<float>(value);
 }
 
-// An amount the main window shows ("1,234.56"): thousands separators are part of the number.
-double shownNumber(const std::string& text) {
-    return strictNumber(text).value_or(leadingNumber(text));
+constexpr std::size_t index(ResultKey key) {
+    return static_cast<std::size_t>(key);
 }
 
 // The register column each grid column shows; the date column has none.
@@ -80,6 +79,20 @@ std::string shown(float value) {
 }
 std::string shown(Currency value) {
     return format(value, kRegisterFormat);
+}
+
+// A figure the main window shows, in the register's format. A caption that is not a number
+// posts its leading number.
+std::string shown(const ShownFigure& figure) {
+    return figure.number ? format(*figure.number, kRegisterFormat)
+                         : format(leadingNumber(figure.caption), kRegisterFormat);
+}
+// The same figure as a Single.
+float shownSingle(const ShownFigure& figure) {
+    if (const auto* value = figure.number ? std::get_if<float>(&*figure.number) : nullptr) {
+        return *value;
+    }
+    return single(figure.number ? valueOf(*figure.number) : leadingNumber(figure.caption));
 }
 
 std::string plain(float value) {
@@ -236,7 +249,7 @@ Outcome RegisterWindow::open(Register& r, const Profile& profile) {
     return totalled;
 }
 
-Outcome RegisterWindow::PasteMe(int row, const PostedPeriod& period, Register& r) {
+Outcome RegisterWindow::PasteMe(int row, const ShownPeriod& period, Register& r) {
     if (!usedRow(row)) {
         return failed(okMessage("There is no row " + std::to_string(row) +
                                 " in this register (rows 1 to " + std::to_string(usedRows()) +
@@ -245,17 +258,17 @@ Outcome RegisterWindow::PasteMe(int row, const PostedPeriod& period, Register& r
     const auto slot = static_cast<std::size_t>(row - 1);
     GridRow& cells = grid[slot];
     cells[index(GridColumn::Date)] = period.txtWeek;
-    for (std::size_t k = 0; k < period.lbTaxDed.size(); ++k) {
-        cells[kFirstAmount + k] = format(shownNumber(period.lbTaxDed[k]), kRegisterFormat);
+    for (std::size_t k = 0; k <= index(ResultKey::Kplan); ++k) {
+        cells[kFirstAmount + k] = shown(period.figures[k]);
     }
     cells[index(GridColumn::OT)] = shown(period.TotalOt);
     cells[index(GridColumn::Tips)] = shown(period.TotalTips);
     cells[index(GridColumn::Gross)] = shown(period.GrossPay);
     cells[index(GridColumn::Net)] = shown(period.NetPay);
     RegisterRow& held = r.rows[slot];
-    held.Sdi = roundedToCents(single(shownNumber(period.lbSDI)));
-    held.Sui = roundedToCents(single(shownNumber(period.lbSUI)));
-    held.Cafe = roundedToCents(single(shownNumber(period.lbCafe)));
+    held.Sdi = roundedToCents(shownSingle(period[ResultKey::Sdi]));
+    held.Sui = roundedToCents(shownSingle(period[ResultKey::Sui]));
+    held.Cafe = roundedToCents(shownSingle(period[ResultKey::Cafe]));
     Update(r);
     Outcome totalled = AddAnnual(r);
     totalled.ok = true;  // the period is posted; the message says the totals could not follow
@@ -392,22 +405,6 @@ std::string registerExtension(const Profile& profile) {
     return profile.PayWeekly ? ".yrw" : ".yrb";
 }
 
-PostedPeriod postedPeriod(const Session& s) {
-    PostedPeriod p;
-    p.txtWeek = s.main.txtWeek.text;
-    for (std::size_t k = 0; k < p.lbTaxDed.size(); ++k) {
-        p.lbTaxDed[k] = s.main.lbTaxDed[k].caption;
-    }
-    p.lbSDI = s.main.lbSDI.caption;
-    p.lbSUI = s.main.lbSUI.caption;
-    p.lbCafe = s.main.lbCafe.caption;
-    p.TotalOt = s.results.TotalOt;
-    p.TotalTips = s.results.TotalTips;
-    p.GrossPay = s.results.GrossPay;
-    p.NetPay = s.results.NetPay;
-    return p;
-}
-
 Outcome openRegisterWindow(Session& s) {
     // Read afresh: unsaved edits of a window open before are not kept.
     Outcome loaded = s.LoadAnnual();
@@ -428,7 +425,7 @@ Outcome PasteMe(Session& s, int row) {
     if (!s.registerWindow) {
         return failed(okMessage("The register is not open."));
     }
-    return s.registerWindow->PasteMe(row, postedPeriod(s), s.yearRegister);
+    return s.registerWindow->PasteMe(row, shownPeriod(s), s.yearRegister);
 }
 
 namespace {

@@ -16,6 +16,7 @@
 #include "engine/register.hpp"
 #include "records/profile.hpp"
 #include "session/boxes.hpp"
+#include "session/shown_period.hpp"
 
 namespace quillon {
 
@@ -137,14 +138,6 @@ inline constexpr std::array<TotalBoxInfo, kTotalBoxes> kTotalBoxInfo = {{
 
 using GridRow = std::array<std::string, kGridColumns>;
 
-// What a posting copies into a row: the last calculation as the main window shows it.
-struct PostedPeriod {
-    std::string txtWeek;                   // the week-ending box, the row's date
-    std::array<std::string, 11> lbTaxDed;  // result rows 0 to 10, "#,###.00"
-    std::string lbSDI, lbSUI, lbCafe;      // "#,###.00"
-    float TotalOt = 0, TotalTips = 0, GrossPay = 0, NetPay = 0;
-};
-
 // A register column or total by its name in the file's order, and its text as shown.
 using NamedText = std::pair<std::string_view, std::string>;
 
@@ -189,7 +182,7 @@ class RegisterWindow {
 
     // PasteMe(row): the period into row 1 to usedRows, whatever the row held; then Update and
     // AddAnnual.
-    Outcome PasteMe(int row, const PostedPeriod& period, Register& r);
+    Outcome PasteMe(int row, const ShownPeriod& period, Register& r);
     // DeleteRow(row): an empty date, "0" in every amount, the hidden columns 0; then Update and
     // AddAnnual. Rows below stay where they are.
     Outcome DeleteRow(int row, Register& r);
@@ -268,8 +261,6 @@ Outcome calculateAndPost(Session& session, int row);
 // The question on closing, and what the window's close box says.
 [[nodiscard]] Message saveRegisterQuestion();
 [[nodiscard]] Message useCloseInsteadMessage();
-// The period the main window shows, as a posting copies it.
-[[nodiscard]] PostedPeriod postedPeriod(const Session& session);
 // The register file of the open employee for the frequency in force: ".yrw" or ".yrb".
 [[nodiscard]] std::string registerExtension(const Profile& profile);
 

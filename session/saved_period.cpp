@@ -51,12 +51,12 @@ bool blank(const std::string& text) {
 
 // The figures of the main window in the file's order after the entries and result rows: SDI,
 // SUI, cafeteria, gross, taxes, deductions, net, with the words their captions show.
-struct ShownFigure {
+struct PeriodFigure {
     Label MainWindow::*label;
     float SavedPeriod::*value;
     const char* words;
 };
-constexpr std::array<ShownFigure, 7> kFigures = {{
+constexpr std::array<PeriodFigure, 7> kFigures = {{
     {&MainWindow::lbSDI, &SavedPeriod::sdi, "SDI"},
     {&MainWindow::lbSUI, &SavedPeriod::sui, "SUI"},
     {&MainWindow::lbCafe, &SavedPeriod::cafe, "Cafeteria Plan"},
@@ -104,7 +104,7 @@ std::variant<SavedPeriod, Outcome> periodAsShown(const MainWindow& main) {
         }
         p.rows[i] = *value;
     }
-    for (const ShownFigure& figure : kFigures) {
+    for (const PeriodFigure& figure : kFigures) {
         const std::string& text = (main.*figure.label).caption;
         const std::optional<float> value = shownNumber(text);
         if (!value) {
@@ -147,7 +147,7 @@ Outcome SavePeriod(Session& session) {
     for (Label& row : main.lbTaxDed) {
         zeroWhereEmpty(row.caption);
     }
-    for (const ShownFigure& figure : kFigures) {
+    for (const PeriodFigure& figure : kFigures) {
         zeroWhereEmpty((main.*figure.label).caption);
     }
     return {};
@@ -187,7 +187,7 @@ Outcome GetPeriod(Session& session, const std::filesystem::path& file) {
     for (std::size_t i = 0; i < period.rows.size(); ++i) {
         main.lbTaxDed[i].caption = format(period.rows[i], kSavedFigureFormat);
     }
-    for (const ShownFigure& figure : kFigures) {
+    for (const PeriodFigure& figure : kFigures) {
         (main.*figure.label).caption = format(period.*figure.value, kSavedFigureFormat);
     }
     main.txtWeek.text = *date;

@@ -473,6 +473,7 @@ void Session::Clear_All() {
     results.TotDeduct = results.TaxDeduct = 0;
     results.FedTax = results.StateTax = results.CityTax = 0;
     results.SDIAmt = results.SUIAmt = results.SDIYtdAfter = results.SUIYtdAfter = 0;
+    results.earnings = StatementEarnings{};  // the statement of a cleared period has none
     state.StateAdj = 0;
     main.txtWeek.text = today;
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/tests/tool_fixture.hpp"
+#include "engine/tests/two_weeks.hpp"
 #include "records/files.hpp"
 
 namespace quillon {
@@ -29,24 +30,6 @@ std::string output(const std::string& command) {
     return out;
 }
 
-// Two posted weeks of 620.00 in the register file, as the register window saves them.
-Register twoWeeks() {
-    Register r;
-    for (int i = 0; i < 2; ++i) {
-        RegisterRow& row = r.rows[static_cast<std::size_t>(i)];
-        row.Date = i == 0 ? "12/16/2016" : "12/23/2016";
-        row.Fed = 54.23f;
-        row.SS = 38.44f;
-        row.Medi = 8.99f;
-        row.State = 23.1f;
-        row.City = 15.08f;
-        row.Gross = 620;
-        row.Net = 480.16f;
-    }
-    r.totals = AddAnnual(r.rows, kWeeklyRows);
-    return r;
-}
-
 class PrintTool : public testing::Tool {
   protected:
     // The PDF's text, columns kept in place.
@@ -58,7 +41,8 @@ class PrintTool : public testing::Tool {
     // A new employee at the default 7.50 an hour, two weeks in his register, and the heading.
     void setUpSmith() const {
         ASSERT_EQ(run("new Smith").status, 0);
-        ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).failed());
+        ASSERT_FALSE(
+            writeRegisterFile(dir / "Smith.yrw", testing::twoPostedWeeks(0), kWeeklyRows).failed());
         ToolRun heading =
             run("heading --company 'Harbor Street Hardware' --address '1200 Harbor Street' "
                 "--zip 'Portland, ME 04101' --id 01-2345678");

@@ -23,8 +23,9 @@ std::vector<std::string> split(const std::string& text, char at) {
 
 class RegisterTool : public quillon::testing::Tool {
   protected:
-    // A new weekly employee with two weeks posted: 740.00 into row 1, 758.50 into row 2.
-    void twoWeeks() {
+    // A new weekly employee with two weeks posted through calc --post: 740.00 into row 1, 758.50
+    // into row 2.
+    void postTwoWeeks() {
         ASSERT_EQ(run("new Baker").status, 0);
         ToolRun first = run("calc Baker --dollars 740 --week-ending 1/8/2016 --post 1");
         ASSERT_EQ(first.status, 0) << first.err;
@@ -56,7 +57,7 @@ class RegisterTool : public quillon::testing::Tool {
 };
 
 TEST_F(RegisterTool, PostedWeeksShowAsTheWindowShowsThem) {
-    twoWeeks();
+    postTwoWeeks();
     ToolRun shown = run("register Baker");
     ASSERT_EQ(shown.status, 0) << shown.err;
     const std::vector<std::string> lines = split(shown.out, '\n');
@@ -91,7 +92,7 @@ TEST_F(RegisterTool, PostedWeeksShowAsTheWindowShowsThem) {
 }
 
 TEST_F(RegisterTool, JsonHoldsTheSameTexts) {
-    twoWeeks();
+    postTwoWeeks();
     ToolRun json = run("register Baker --json");
     ASSERT_EQ(json.status, 0) << json.err;
     const std::filesystem::path file = dir / "register.json";
@@ -165,7 +166,7 @@ TEST_F(RegisterTool, APostRowOutsideTheRegisterIsAUsageErrorAndCalculatesNothing
 }
 
 TEST_F(RegisterTool, ExportAndPrintWriteTheirFiles) {
-    twoWeeks();
+    postTwoWeeks();
     const std::filesystem::path workbook = dir / "out" / "Baker.xlsx";
     std::filesystem::create_directories(workbook.parent_path());
     ToolRun exported = run("export Baker '" + workbook.string() + "'");
@@ -223,7 +224,7 @@ TEST_F(RegisterTool, UsageErrorsOfThePrintCommands) {
 // An output file of another kind is a usage error before anything is read or written:
 // `export Baker Baker.yrw` replaced the year's postings with a workbook.
 TEST_F(RegisterTool, AnOutputFileOfAnotherKindIsAUsageErrorAndNothingIsWritten) {
-    twoWeeks();
+    postTwoWeeks();
     const std::string register_ = read("Baker.yrw");
     const std::string profile = read("Baker.use");
     const auto at = [&](const char* name) { return "'" + (dir / name).string() + "'"; };
@@ -260,7 +261,7 @@ TEST_F(RegisterTool, WithoutTheCompanionProgramPrintingSaysWhereItShouldBe) {
 }
 
 TEST_F(RegisterTool, ADamagedRegisterIsRefusedAndKeptByEveryCommand) {
-    twoWeeks();
+    postTwoWeeks();
     std::string damaged = read("Baker.yrw");
     damaged.insert(damaged.find("1/15/2016") - 1, "x");  // row 2's date is no longer a string
     std::ofstream(dir / "Baker.yrw", std::ios::binary | std::ios::trunc) << damaged;

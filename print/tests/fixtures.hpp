@@ -18,6 +18,7 @@
 #include "records/files.hpp"
 #include "records/profile.hpp"
 #include "session/session.hpp"
+#include "session/shown_period.hpp"
 
 namespace quillon::testing {
 
@@ -148,9 +149,9 @@ inline RegisterWindow shownWindow(RegisterPrintInput& in) {
     return window;
 }
 
-inline PrintedPeriod workedPeriod() {
+inline ShownPeriod workedPeriod() {
     const PayResult r = workedCalculation();
-    return printedPeriod(r, r.txtAmount, realisticInput().opt1x, kWorkedWeekEnding);
+    return shownPeriod(r, r.txtAmount, realisticInput().opt1x, kWorkedWeekEnding);
 }
 
 inline StatementInput workedStatement() {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/tests/two_weeks.hpp"
 #include "print/tests/golden.hpp"
 #include "records/files.hpp"
 #include "session/printing.hpp"
@@ -21,7 +22,7 @@ namespace {
 using testing::calculateWeek;
 using testing::messageOf;
 using testing::setUpEmployee;
-using testing::twoWeeks;
+using testing::twoPostedWeeks;
 using testing::WorkingFolder;
 using PrintJobs = WorkingFolder;
 
@@ -220,7 +221,7 @@ TEST_F(PrintJobs, TheStatementOfAWorkedWeek) {
     write("Header.sav",
           "\"Harbor Street Hardware\",\"1200 Harbor Street\",\"Portland, ME 04101\","
           "\"01-2345678\"\r\n");
-    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).failed());
+    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoPostedWeeks(10), kWeeklyRows).failed());
     ASSERT_TRUE(s.LoadAnnual().ok);
     s.main.txtAmount[3].text = "2";
     calculateWeek(s);
@@ -233,10 +234,55 @@ TEST_F(PrintJobs, TheStatementOfAWorkedWeek) {
     EXPECT_EQ(s.main.txtAmount[0].text, "40");
 }
 
+// The statement prints the period its net pay was calculated from: hours typed after the
+// calculation are not on it beside the old earnings, and after File > Clear no earnings of the
+// cleared period are left on it. 40 h at 15.50 = 620.00.
+TEST_F(PrintJobs, TheStatementPrintsTheCalculatedPeriodOnly) {
+    Session s = startedSession();
+    setUpEmployee(s);
+    calculateWeek(s);
+    s.main.txtAmount[0].text = "50";
+    PrintJob edited = printStatement(s, "1/4/2017");
+    ASSERT_TRUE(edited.outcome.ok) << messageOf(edited.outcome);
+    EXPECT_EQ(
+        itemsOfLine(edited.pages.at(0), 20),
+        (std::vector<Item>{{5, "Regular1 Earning"}, {30, "15.50"}, {50, "40.00"}, {65, "620.00"}}));
+    EXPECT_EQ(itemsOfLine(edited.pages.at(0), 59)[1], (Item{30, "620.00"}));
+
+    s.Clear_All();
+    PrintJob cleared = printStatement(s, "1/4/2017");
+    ASSERT_TRUE(cleared.outcome.ok) << messageOf(cleared.outcome);
+    EXPECT_EQ(itemsOfLine(cleared.pages.at(0), 20),
+              (std::vector<Item>{{5, "Regular1 Earning"}, {30, ".00"}, {50, ".00"}, {65, ".00"}}));
+    EXPECT_EQ(itemsOfLine(cleared.pages.at(0), 59)[1], (Item{30, ""}));
+}
+
+// An O.T. box typed after the calculation that is not a number: the statement and the check are
+// refused, naming the box, and nothing is printed.
+TEST_F(PrintJobs, AnOvertimeBoxThatIsNotANumberIsRefused) {
+    Session s = startedSession();
+    setUpEmployee(s);
+    calculateWeek(s);
+    s.main.txtAmount[2].text = "1 2";
+    const char* const kRefusal =
+        "The O.T. box holds \"1 2\", which is not a number. Correct it and print again.";
+    PrintJob statement = printStatement(s, "1/4/2017");
+    EXPECT_FALSE(statement.outcome.ok);
+    EXPECT_TRUE(statement.pages.empty());
+    EXPECT_EQ(messageOf(statement.outcome), kRefusal);
+
+    ASSERT_TRUE(loadCheckWriter(s).ok);
+    ASSERT_TRUE(loadPrintOffsetDialog(s).ok);
+    PrintJob check = printOffsetPrintCheck(s);
+    EXPECT_FALSE(check.outcome.ok);
+    EXPECT_TRUE(check.pages.empty());
+    EXPECT_EQ(messageOf(check.outcome), kRefusal);
+}
+
 TEST_F(PrintJobs, TheStatementTakesTheSavedRegisterAndLeavesMemoryAlone) {
     Session s = startedSession();
     setUpEmployee(s);
-    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoWeeks(), kWeeklyRows).failed());
+    ASSERT_FALSE(writeRegisterFile(dir / "Smith.yrw", twoPostedWeeks(10), kWeeklyRows).failed());
     ASSERT_TRUE(s.LoadAnnual().ok);
     calculateWeek(s);
     s.yearRegister.rows[2].Fed = 99;

@@ -10,6 +10,8 @@
 
 #include "records/files.hpp"
 
+#include "records/tests/file_text.hpp"
+
 namespace quillon {
 namespace {
 
@@ -17,29 +19,9 @@ namespace fs = std::filesystem;
 
 const fs::path kData = QUILLON_TEST_DATA;
 
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
-         end = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-std::string textOf(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
-}
+using testing::contentOf;
+using testing::linesOf;
+using testing::textOf;
 
 // Where the first number of the file stands: its line (from 0), offset and length.
 struct NumberAt {

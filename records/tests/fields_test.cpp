@@ -17,16 +17,14 @@
 #include <random>
 #include <vector>
 
+#include "records/tests/file_text.hpp"
+
 namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
+using testing::contentOf;
 class TempFolder {
   public:
     TempFolder() {

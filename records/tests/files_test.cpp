@@ -13,6 +13,8 @@
 
 #include "records/tests/record_printers.hpp"
 
+#include "records/tests/file_text.hpp"
+
 namespace quillon {
 namespace {
 
@@ -20,14 +22,8 @@ namespace fs = std::filesystem;
 
 const fs::path kData = QUILLON_TEST_DATA;
 
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void save(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
+using testing::contentOf;
+using testing::writeText;
 
 // Records per line: every line ends with CR LF and nothing follows the last.
 int crlfLines(const std::string& text) {
@@ -353,7 +349,7 @@ TEST(BrokenFiles, AStateFileCutAfterLine21KeepsWhatWasRead) {
         cut = text.find("\r\n", cut) + 2;
     }
     TempFolder folder;
-    save(folder.path() / "Smith.sta", text.substr(0, cut));
+    writeText(folder.path() / "Smith.sta", text.substr(0, cut));
     StateSettings s;
     s.SDIpercent = 77;
     Profile p;
@@ -371,7 +367,7 @@ TEST(BrokenFiles, ANonNumberStopsTheReadingWithFileLineAndField) {
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 12, "1.2,.5,9O000");  // a letter O typed for a zero
     TempFolder folder;
-    save(folder.path() / "Smith.sta", text);
+    writeText(folder.path() / "Smith.sta", text);
     StateSettings s;
     Profile p;
     p.StateStatus = "before";
@@ -394,7 +390,7 @@ TEST(BrokenFiles, ARegisterCutInItsThirdRow) {
         cut = text.find("\r\n", cut) + 2;
     }
     TempFolder folder;
-    save(folder.path() / "Smith.yrb", text.substr(0, cut));
+    writeText(folder.path() / "Smith.yrb", text.substr(0, cut));
     Register r;
     r.rows[2].Misc = 5;
     r.totals.TotFed = Currency::fromUnits(50000);
@@ -921,10 +917,10 @@ TEST(FederalTable, FoundInTheWorkingFolderFirstThenWhereInstalled) {
     TempFolder working;
     TempFolder installed;
     EXPECT_FALSE(findFederalTable(working.path(), installed.path()).has_value());
-    save(installed.path() / "Federal16.dtt", "x");
+    writeText(installed.path() / "Federal16.dtt", "x");
     EXPECT_EQ(findFederalTable(working.path(), installed.path()),
               installed.path() / "Federal16.dtt");
-    save(working.path() / "Federal16.dtt", "x");
+    writeText(working.path() / "Federal16.dtt", "x");
     EXPECT_EQ(findFederalTable(working.path(), installed.path()), working.path() / "Federal16.dtt");
 }
 

@@ -14,19 +14,15 @@
 #include <map>
 #include <optional>
 
+#include "records/tests/file_text.hpp"
+
 namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void put(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
+using testing::contentOf;
+using testing::writeText;
 
 class SaveFolder : public ::testing::Test {
   public:
@@ -37,7 +33,7 @@ class SaveFolder : public ::testing::Test {
         fs::remove_all(dir);
         fs::create_directories(dir);
         for (const auto& [name, text] : oldFiles) {
-            put(dir / name, text);
+            writeText(dir / name, text);
         }
     }
     void TearDown() override { fs::remove_all(dir); }
@@ -64,11 +60,11 @@ class SaveFolder : public ::testing::Test {
         fs::create_directories(staging);
         std::string record = "quillon save\n";
         for (const std::string& name : names) {
-            put(staging / name, newFiles.at(name));
+            writeText(staging / name, newFiles.at(name));
             record += name + "\n";
         }
         if (committed) {
-            put(staging / "commit", record + "end\n");
+            writeText(staging / "commit", record + "end\n");
         }
     }
 
@@ -181,10 +177,10 @@ TEST_F(SaveFolder, AnInterruptedSaveIsFinishedOrDiscardedAsItsCommitRecordSays) 
             for (const std::string& name : all) {
                 record += name + "\n";
             }
-            put(dir / kStagingFolderName / "commit", record + "end\n");
+            writeText(dir / kStagingFolderName / "commit", record + "end\n");
         }
         for (const std::string& name : c.renamed) {
-            put(dir / name, newFiles.at(name));
+            writeText(dir / name, newFiles.at(name));
         }
         Recovery recovery = finishInterruptedSave(dir);
         EXPECT_TRUE(recovery.status.ok());
@@ -200,7 +196,7 @@ TEST_F(SaveFolder, ARecordThatIsNotCompleteOrNamesAnotherFolderIsDiscarded) {
         TearDown();
         SetUp();
         stage({"Smith.use"}, false);
-        put(dir / kStagingFolderName / "commit", record);
+        writeText(dir / kStagingFolderName / "commit", record);
         EXPECT_EQ(finishInterruptedSave(dir).found, Recovery::Found::Discarded);
         EXPECT_EQ(folderContents(), oldFiles);
     }
@@ -251,7 +247,7 @@ TEST_F(SaveFolder, AReadOnlyFileRefusesTheWholeSave) {
     // A read-only file that already holds its content needs no replacing: nothing is refused.
     TearDown();
     SetUp();
-    put(dir / "Smith.sta", newFiles.at("Smith.sta"));
+    writeText(dir / "Smith.sta", newFiles.at("Smith.sta"));
     ::chmod((dir / "Smith.sta").c_str(), 0444);
     EXPECT_TRUE(writeFiles(newContents()).ok());
     EXPECT_EQ(folderContents(), newFiles);
@@ -289,7 +285,7 @@ TEST_F(SaveFolder, AFileChangedSinceItWasReadRefusesTheWholeSave) {
         }
         fs::remove(dir / "Smith.sta");
         if (c.now) {
-            put(dir / "Smith.sta", *c.now);
+            writeText(dir / "Smith.sta", *c.now);
         }
         const auto before = folderContents();
         const Status status = writeFiles(files);
@@ -340,12 +336,12 @@ TEST_F(SaveFolder, ASaveUsesTheLockTheProgramHolds) {
 // clears.
 TEST_F(SaveFolder, AFileWrittenThroughTheStagingFolderIsReplacedWhole) {
     const fs::path book = dir / "Smith YTD.xlsx";
-    put(book, "old book");
+    writeText(book, "old book");
     ::chmod(book.c_str(), 0640);
     fs::path stagedAt;
     const Status written = writeFileThrough(book, [&](const fs::path& staged) -> Status {
         stagedAt = staged;
-        put(staged, "new book");
+        writeText(staged, "new book");
         return Status::done();
     });
     ASSERT_TRUE(written.ok());
@@ -358,7 +354,7 @@ TEST_F(SaveFolder, AFileWrittenThroughTheStagingFolderIsReplacedWhole) {
 
     // The library fails: nothing replaced, nothing left.
     const Status failed = writeFileThrough(book, [&](const fs::path& staged) -> Status {
-        put(staged, "half a bo");
+        writeText(staged, "half a bo");
         return FileError{"Smith YTD.xlsx", 0, 0, "out of memory"};
     });
     EXPECT_TRUE(failed.failed());
@@ -371,7 +367,7 @@ TEST_F(SaveFolder, AFileWrittenThroughTheStagingFolderIsReplacedWhole) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         (void)writeFileThrough(book, [&](const fs::path& staged) -> Status {
-            put(staged, "half a bo");
+            writeText(staged, "half a bo");
             ::_exit(0);
         });
         ::_exit(1);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "records/tests/file_text.hpp"
 #include "session/tests/box_name.hpp"
 #include "session/tests/session_fixture.hpp"
 
@@ -26,8 +27,7 @@ std::map<std::string, std::string> snapshot(const fs::path& dir) {
         } else if (entry.is_directory()) {
             out[name] = "<folder>";
         } else {
-            std::ifstream in(entry.path(), std::ios::binary);
-            out[name] = {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            out[name] = testing::contentOf(entry.path());
         }
     }
     return out;

@@ -13,6 +13,7 @@
 #include <random>
 #include <thread>
 
+#include "records/tests/file_text.hpp"
 #include "session/tests/session_fixture.hpp"
 
 namespace quillon {
@@ -42,8 +43,7 @@ void makeVersion(Session& s, int version) {
 std::map<std::string, std::string> filesOf(const fs::path& dir) {
     std::map<std::string, std::string> out;
     for (const std::string& name : kFiles) {
-        std::ifstream in(dir / name, std::ios::binary);
-        out[name] = {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        out[name] = testing::contentOf(dir / name);
     }
     return out;
 }

@@ -36,25 +36,6 @@ inline void calculateWeek(Session& s, const char* hours = "40") {
     ASSERT_TRUE(calculated.ok) << calculated.messages.front().text;
 }
 
-// Two posted weeks in the register file, as the register window saves them.
-inline Register twoWeeks() {
-    Register r;
-    for (int i = 0; i < 2; ++i) {
-        RegisterRow& row = r.rows[static_cast<std::size_t>(i)];
-        row.Date = i == 0 ? "12/16/2016" : "12/23/2016";
-        row.Fed = 54.23f;
-        row.SS = 38.44f;
-        row.Medi = 8.99f;
-        row.State = 23.1f;
-        row.City = 15.08f;
-        row.Bond = 10;
-        row.Gross = 620;
-        row.Net = 470.16f;
-    }
-    r.totals = AddAnnual(r.rows, kWeeklyRows);
-    return r;
-}
-
 inline const std::string& messageOf(const Outcome& o) {
     static const std::string none = "(no message)";
     return o.messages.empty() ? none : o.messages.front().text;

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "records/tests/file_text.hpp"
 #include "session/session.hpp"
 
 namespace quillon::testing {
@@ -38,15 +39,9 @@ class WorkingFolder : public ::testing::Test {
         return s;
     }
 
-    [[nodiscard]] std::string read(const std::string& name) const {
-        std::ifstream in(dir / name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    [[nodiscard]] std::string read(const std::string& name) const { return contentOf(dir / name); }
     void write(const std::string& name, const std::string& text) const {
-        std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
-        out << text;
+        writeText(dir / name, text);
     }
     [[nodiscard]] int lineCount(const std::string& name) const {
         std::string text = read(name);
