@@ -1,6 +1,17 @@
 // The program's shared state: the open employee, the settings, the register, the federal table,
 // the main window and the settings dialogs as plain models, and the workflows over them (start-up,
 // new, open, save, calculate). The windows and the command-line tool both drive this object.
+//
+// Names. A name of the stored design's procedures (Calcu_late, Clear_All, PasteMe, SaveOT,
+// AddAnnual, LoadProfile...) names that procedure and nothing else: the function does what the
+// procedure did, whole. Every other operation is named in plain words for the event that runs
+// it (stateDialogType, taxInfoSave, weekEndingGiven). One concept has one name: File > Clear is
+// Clear_All, wherever it is called from. A model's field keeps its control's name (txtAmount,
+// lbNet, ckLouisPrior), so that a window, its test and its stored file speak of the same box.
+//
+// Today's date is the session's: given once at start-up from the clock of the program that
+// starts it (the computer's date for the windows and the tool, a fixed one in the tests), and
+// read from here by everything that prints or shows it.
 #pragma once
 
 #include <filesystem>
@@ -268,7 +279,8 @@ class Session {
     Outcome ReadNonCityFile();
     Outcome WriteNonCityFile();
 
-    // Today's date as the week-ending box shows it, from start-up on.
+    // Today's date as the week-ending box shows it, from start-up on: the one "today" of the
+    // program, which the printouts date themselves with.
     std::string today;
 
   private:

@@ -80,7 +80,7 @@ class MainWindowTest : public QObject {
     void openTakesTheChosenEmployee();
     void helpShowsTheGuideAndAboutTheVersion();
     void helpWithoutTheGuideSaysWhereItBelongs();
-    void theFormKeepsItsRowsApartWhenResized();
+    void theLargestAmountsShowInFullAtTheSmallestSize();
 };
 
 void MainWindowTest::fortyHoursAndCalculateShowTheResultsAndWriteTheFiles() {
@@ -433,22 +433,28 @@ void MainWindowTest::helpWithoutTheGuideSaysWhereItBelongs() {
              qPrintable(text));
 }
 
-void MainWindowTest::theFormKeepsItsRowsApartWhenResized() {
+void MainWindowTest::theLargestAmountsShowInFullAtTheSmallestSize() {
+    // At the smallest size the window allows, an entry box holds the longest amount it takes and
+    // every figure the largest amount a period shows, without cutting a digit off.
     Desk desk;
-    for (QSize size : {QSize(200, 150), QSize(1280, 800), QSize(1920, 1200)}) {
-        desk.window->resize(size);
-        QApplication::processEvents();
-        QVERIFY(desk.window->width() >= desk.window->minimumSizeHint().width());
-        // Every entry box lies below the one before it, and every caption ends before its figure.
-        for (std::size_t i = 1; i < 8; ++i) {
-            QVERIFY(desk.box(i)->geometry().top() >= desk.box(i - 1)->geometry().bottom());
-        }
-        for (std::size_t i = 0; i < 11; ++i) {
-            auto* caption = desk.find<QLabel>(arrayName("lbTaxTag", i));
-            auto* figure = desk.find<QLineEdit>(arrayName("lbTaxDed", i));
-            QVERIFY(caption->geometry().right() < figure->geometry().left());
-            QCOMPARE(caption->geometry().center().y(), figure->geometry().center().y());
-        }
+    desk.window->resize(desk.window->minimumSizeHint());
+    QApplication::processEvents();
+    auto fits = [](QLineEdit* box, const QString& text) {
+        const QMargins margins = box->textMargins();
+        return box->contentsRect().width() - margins.left() - margins.right() >=
+               box->fontMetrics().horizontalAdvance(text);
+    };
+    for (std::size_t i = 0; i < 8; ++i) {
+        QVERIFY2(fits(desk.box(i), QStringLiteral("9999999.99")),
+                 qPrintable(arrayName("txtAmount", i)));
+    }
+    for (std::size_t i = 0; i < 11; ++i) {
+        auto* figure = desk.find<QLineEdit>(arrayName("lbTaxDed", i));
+        QVERIFY2(fits(figure, QStringLiteral("$99,999.00")), qPrintable(figure->objectName()));
+    }
+    for (const char* name : {"lbTaxes", "lbDeduct", "lbNet"}) {
+        auto* figure = desk.find<QLineEdit>(QString::fromLatin1(name));
+        QVERIFY2(fits(figure, QStringLiteral("$99,999.00")), name);
     }
 }
 
