@@ -107,11 +107,10 @@ bool typeAndCalculate(Session& session, Terminal& terminal, const CommandLine& l
             return false;
         }
     }
-    session.main.opt1x.value = !line.ot2x;
-    session.main.opt2x.value = line.ot2x;
-    session.main.ckLouisPrior.value = line.louisianaPrior ? 1 : 0;
+    (void)session.selectOvertimeTimes(!line.ot2x);
+    (void)session.louisianaPriorChanged(line.louisianaPrior);
     if (line.weekEnding) {
-        session.main.txtWeek.text = *line.weekEnding;  // the date a posting gives its row
+        (void)session.weekEndingGiven(*line.weekEnding);  // the date a posting gives its row
     }
     Outcome calculated =
         line.postRow ? calculateAndPost(session, *line.postRow) : session.calculate();

@@ -120,10 +120,12 @@ DateDialog openWeekEndingDialog(Session& session, CalendarDate today) {
 }
 
 Outcome weekEndingDateChanged(Session& session, DateDialog& dialog, CalendarDate date) {
+    const Session::Change change(session, Part::MainWindow);
     return dialog.calendarChanged(date, session.main.txtWeek);
 }
 
 void weekEndingOk(Session& session, const DateDialog& dialog) {
+    const Session::Change change(session, Part::MainWindow);
     dialog.ok(session.main.txtWeek);
 }
 

@@ -34,6 +34,7 @@ std::filesystem::path headingFile(const Session& session) {
 
 // Printing sets every empty entry box of the main window to "0", where the operator sees it.
 void zeroFillEntryBoxes(Session& session) {
+    const Session::Change change(session, Part::MainWindow);
     for (TextBox& box : session.main.txtAmount) {
         if (box.text.empty()) {
             box.text = "0";
@@ -52,6 +53,7 @@ void fillCheckWriter(const Session& session, CheckWriter& w) {
 // --- Company heading ---------------------------------------------------------------------------
 
 Outcome ReadHeading(Session& session) {
+    const Session::Change change(session, Part::Heading);
     const std::filesystem::path file = headingFile(session);
     if (!fileExists(file)) {
         session.rememberRead(file, Fingerprint::missing());
@@ -68,6 +70,7 @@ Outcome ReadHeading(Session& session) {
 }
 
 Outcome openHeadingDialog(Session& session) {
+    const Session::Change change(session, Part::Heading);
     if (session.headingDialog.loaded()) {
         return {};  // already on the screen, with what the operator typed
     }
@@ -81,6 +84,7 @@ Outcome openHeadingDialog(Session& session) {
 }
 
 Outcome headingDialogOK(Session& session) {
+    const Session::Change change(session, Part::Heading);
     if (!session.headingDialog.loaded()) {
         return {};
     }
@@ -96,6 +100,7 @@ Outcome headingDialogOK(Session& session) {
 }
 
 void headingDialogCancel(Session& session) {
+    const Session::Change change(session, Part::Heading);
     session.headingDialog.unload();
 }
 
@@ -123,6 +128,7 @@ StatementData prepareStatement(Session& session) {
 // --- Check screen ------------------------------------------------------------------------------
 
 Outcome loadCheckWriter(Session& session) {
+    const Session::Change change(session, Part::CheckWriter);
     if (!session.checkWriter.loaded()) {
         CheckWriter& w = session.checkWriter.model.emplace();
         fillCheckWriter(session, w);
@@ -133,12 +139,14 @@ Outcome loadCheckWriter(Session& session) {
 }
 
 void refreshCheckWriter(Session& session) {
+    const Session::Change change(session, Part::CheckWriter);
     if (session.checkWriter.loaded()) {
         fillCheckWriter(session, *session.checkWriter.model);
     }
 }
 
 void unloadCheckWriter(Session& session) {
+    const Session::Change change(session, Part::CheckWriter | Part::PrintOffset);
     session.printOffset.unload();
     session.checkWriter.unload();
 }
@@ -146,6 +154,7 @@ void unloadCheckWriter(Session& session) {
 // --- Printer Offset ----------------------------------------------------------------------------
 
 Outcome loadPrintOffsetDialog(Session& session) {
+    const Session::Change change(session, Part::CheckWriter | Part::PrintOffset);
     Outcome outcome = loadCheckWriter(session);
     append(outcome, session.LoadProfile());
     if (!outcome.ok) {
@@ -167,16 +176,14 @@ Outcome printOffsetApply(Session& session) {
     if (const auto* refusal = std::get_if<OffsetRefusal>(&offsets)) {
         return refused(*refusal);
     }
+    // Not in the files, so not in memory either.
+    Session::Change change(session, Part::PrintOffset, Session::Change::Undo::Snapshot);
     Profile& p = session.profile;
-    const float beforeH = p.PrintOffsetH;
-    const float beforeV = p.PrintOffsetV;
     p.PrintOffsetH = strictSingle(d.cboHorz.text).value_or(0.0f);
     p.PrintOffsetV = strictSingle(d.cboVert.text).value_or(0.0f);
     Outcome saved = session.SaveOT();
-    if (!saved.ok) {
-        // Not in the files, so not in memory either.
-        p.PrintOffsetH = beforeH;
-        p.PrintOffsetV = beforeV;
+    if (saved.ok) {
+        change.commit();
     }
     return saved;
 }
@@ -202,6 +209,7 @@ PaycheckData paycheckData(const Session& session) {
 }
 
 PaycheckData prepareCheck(Session& session) {
+    const Session::Change change(session, Part::Register | Part::MainWindow);
     PaycheckData refused = paycheckData(session);
     if (!refused.outcome.ok) {
         return refused;
@@ -214,6 +222,7 @@ PaycheckData prepareCheck(Session& session) {
 }
 
 Outcome printOffsetPrinted(Session& session) {
+    const Session::Change change(session, Part::PrintOffset);
     Outcome stored = printOffsetApply(session);
     session.printOffset.unload();
     if (!stored.ok) {
@@ -224,7 +233,35 @@ Outcome printOffsetPrinted(Session& session) {
 }
 
 void printOffsetCancel(Session& session) {
+    const Session::Change change(session, Part::PrintOffset);
     session.printOffset.unload();
+}
+
+// --- Typing into the boxes ----------------------------------------------------------------------
+
+Outcome headingDialogType(Session& session, std::size_t line, const std::string& text) {
+    const Session::Change change(session, Part::Heading);
+    if (session.headingDialog.loaded() && line < session.headingDialog.model->txtHeader.size()) {
+        session.headingDialog.model->txtHeader[line].text = text;
+    }
+    return {};
+}
+
+Outcome checkWriterType(Session& session, TextBox CheckWriter::*box, const std::string& text) {
+    const Session::Change change(session, Part::CheckWriter);
+    if (session.checkWriter.loaded()) {
+        ((*session.checkWriter.model).*box).text = text;
+    }
+    return {};
+}
+
+Outcome printOffsetType(Session& session, TextBox PrintOffsetDialog::*box,
+                        const std::string& text) {
+    const Session::Change change(session, Part::PrintOffset);
+    if (session.printOffset.loaded()) {
+        ((*session.printOffset.model).*box).text = text;
+    }
+    return {};
 }
 
 }  // namespace quillon

@@ -28,6 +28,8 @@ Outcome openHeadingDialog(Session& session);
 Outcome headingDialogOK(Session& session);
 // "Cancel": the dialog closes; the heading keeps what opening it put there.
 void headingDialogCancel(Session& session);
+// Typing into heading box `line` (0 to 3): the box takes the text; "OK" takes the boxes over.
+Outcome headingDialogType(Session& session, std::size_t line, const std::string& text);
 
 // --- Pay statement -----------------------------------------------------------------------------
 
@@ -54,6 +56,9 @@ Outcome loadCheckWriter(Session& session);
 // memo and the payer block keep what they hold. Every other box is filled again.
 void refreshCheckWriter(Session& session);
 void unloadCheckWriter(Session& session);
+// Typing into a box of the check screen (the payer block among them): the box takes the text,
+// which the paycheck prints.
+Outcome checkWriterType(Session& session, TextBox CheckWriter::*box, const std::string& text);
 
 // --- Printer Offset ----------------------------------------------------------------------------
 
@@ -63,6 +68,9 @@ Outcome loadPrintOffsetDialog(Session& session);
 // "&Apply": the two offsets into the profile and its files. An offset that is not a number
 // (or beyond -99 to 99) is refused, naming its box, and nothing is stored.
 Outcome printOffsetApply(Session& session);
+// Typing into or choosing from one of the two offset lists: the box takes the text, checked
+// when the offsets are applied or printed.
+Outcome printOffsetType(Session& session, TextBox PrintOffsetDialog::*box, const std::string& text);
 // What the paycheck prints besides the main window's period and the register in memory.
 struct PaycheckData {
     Outcome outcome;       // ok false: nothing is to be printed

@@ -406,6 +406,7 @@ std::string registerExtension(const Profile& profile) {
 }
 
 Outcome openRegisterWindow(Session& s) {
+    const Session::Change change(s, Part::Register);
     // Read afresh: unsaved edits of a window open before are not kept.
     Outcome loaded = s.LoadAnnual();
     if (!loaded.ok) {
@@ -422,10 +423,36 @@ Outcome openRegisterWindow(Session& s) {
 }
 
 Outcome PasteMe(Session& s, int row) {
+    const Session::Change change(s, Part::Register);
     if (!s.registerWindow) {
         return failed(okMessage("The register is not open."));
     }
     return s.registerWindow->PasteMe(row, shownPeriod(s), s.yearRegister);
+}
+
+Outcome DeleteRow(Session& s, int row) {
+    const Session::Change change(s, Part::Register);
+    return s.registerWindow ? s.registerWindow->DeleteRow(row, s.yearRegister) : Outcome{};
+}
+
+Outcome clearAllCommand(Session& s) {
+    const Session::Change change(s, Part::Register);
+    return s.registerWindow ? s.registerWindow->clearAllCommand(s.yearRegister) : Outcome{};
+}
+
+Outcome addCommand(Session& s) {
+    const Session::Change change(s, Part::Register);
+    return s.registerWindow ? s.registerWindow->addCommand(s.yearRegister) : Outcome{};
+}
+
+Outcome typeIntoRegister(Session& s, int row, GridColumn column, const std::string& text) {
+    const Session::Change change(s, Part::Register);
+    return s.registerWindow ? s.registerWindow->typeInto(row, column, text) : Outcome{};
+}
+
+Outcome typeIntoRegisterTotal(Session& s, TotalBox box, const std::string& text) {
+    const Session::Change change(s, Part::Register);
+    return s.registerWindow ? s.registerWindow->typeIntoTotal(box, text) : Outcome{};
 }
 
 namespace {
@@ -457,6 +484,7 @@ void registerSaved(Session& s, const Register& written) {
 }  // namespace
 
 Outcome SaveAnnual(Session& s) {
+    const Session::Change change(s, Part::Register);
     if (!s.registerWindow) {
         return failed(okMessage("The register is not open."));
     }
@@ -491,6 +519,7 @@ Outcome saveOnYes(Session& s) {
 }  // namespace
 
 Outcome closeRegisterWindow(Session& s, Questions& questions) {
+    const Session::Change change(s, Part::Register);
     if (!s.registerWindow) {
         return {};
     }
@@ -510,6 +539,7 @@ Outcome closeRegisterWindow(Session& s, Questions& questions) {
 }
 
 Outcome offerToSaveRegister(Session& s, Questions& questions) {
+    const Session::Change change(s, Part::Register);
     if (!registerChanged(s) || !questions.askYesNo(saveRegisterQuestion())) {
         return {};
     }
@@ -517,6 +547,7 @@ Outcome offerToSaveRegister(Session& s, Questions& questions) {
 }
 
 Outcome calculateAndPost(Session& s, int row) {
+    const Session::Change change(s, Changes::everything());
     Register written;
     Outcome outcome = s.calculate([&](Session& calculated, std::vector<FileContent>& files) {
         Outcome posted = openRegisterWindow(calculated);

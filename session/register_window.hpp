@@ -237,6 +237,14 @@ class RegisterWindow {
 Outcome openRegisterWindow(Session& session);
 // A row number clicked with the left button: the last calculation posted into the row.
 Outcome PasteMe(Session& session, int row);
+// The window's other events, each on the session's register: the row's "Delete", the menu's
+// "&Clear All" and "&Add", and typing into a box of the grid or of the strip (as the window's
+// procedures of the same names describe them). Without the window open they do nothing.
+Outcome DeleteRow(Session& session, int row);
+Outcome clearAllCommand(Session& session);
+Outcome addCommand(Session& session);
+Outcome typeIntoRegister(Session& session, int row, GridColumn column, const std::string& text);
+Outcome typeIntoRegisterTotal(Session& session, TotalBox box, const std::string& text);
 // SaveAnnual: AddAnnual, then the register file replaced with what the grid shows, the hidden
 // columns and the totals. When the totals cannot be computed or the file cannot be written,
 // nothing is written and the window stays as it was.

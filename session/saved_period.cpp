@@ -158,6 +158,7 @@ FileQuestion getPeriodQuestion(const Session& session) {
 }
 
 Outcome GetPeriod(Session& session, Questions& questions) {
+    const Session::Change change(session, Changes::everything());
     const std::optional<std::filesystem::path> chosen =
         questions.askFile(getPeriodQuestion(session));
     if (!chosen) {
@@ -167,6 +168,7 @@ Outcome GetPeriod(Session& session, Questions& questions) {
 }
 
 Outcome GetPeriod(Session& session, const std::filesystem::path& file) {
+    const Session::Change change(session, Changes::everything());
     const std::string name = file.filename().string();
     const std::optional<std::string> date = periodDate(name);
     if (!date) {

@@ -142,6 +142,21 @@ Message refusedKeyMessage(const BadBox& box, const std::string& text) {
 Session::Session(std::filesystem::path workingFolder, std::filesystem::path installedData)
     : folder(std::move(workingFolder)), dataFolder(std::move(installedData)) {}
 
+Session::Change::Change(Session& session, Changes what, Undo undo) : session_(session) {
+    session_.observers_.begin();
+    session_.observers_.add(what);
+    if (undo == Undo::Snapshot) {
+        before_ = std::make_unique<Session>(session_);
+    }
+}
+
+Session::Change::~Change() {
+    if (before_) {
+        session_ = std::move(*before_);  // the observers stay: a snapshot has none
+    }
+    session_.observers_.end();
+}
+
 std::filesystem::path Session::file(std::string_view extension) const {
     return employeeFile(folder, UserFile, extension);
 }
@@ -351,6 +366,7 @@ void Session::resetEmployee() {
 // --- Federal table --------------------------------------------------------------------------
 
 Outcome Session::LoadFederalTable() {
+    const Change change(*this, Part::MainWindow);
     std::filesystem::path path = folder / std::string(kFederalTableFileName);
     if (!fileExists(path) && !dataFolder.empty()) {
         path = dataFolder / std::string(kFederalTableFileName);
@@ -376,6 +392,7 @@ Outcome Session::LoadFederalTable() {
 // Reads the profile files that exist, all of them or none: a file that cannot be read leaves the
 // profile as it was. A missing file leaves its fields as they are.
 Outcome Session::LoadProfile() {
+    const Change change(*this, Part::TaxInfo | Part::StateDialog);
     Profile p = profile;
     StateSettings s = state;
     // What was read of each file (or that it is missing), remembered once all are taken.
@@ -434,6 +451,7 @@ Outcome Session::SaveOT() {
 // --- Register and vacation ------------------------------------------------------------------
 
 Outcome Session::LoadAnnual() {
+    const Change change(*this, Part::Register);
     const int rows = registerRows();
     const std::string ext = profile.PayWeekly ? ".yrw" : ".yrb";
     Register read;
@@ -458,7 +476,8 @@ Outcome Session::SaveVac() {
 
 // --- Main window and workflows -------------------------------------------------------------
 
-void Session::Clear_All() {
+Outcome Session::Clear_All() {
+    const Change change(*this, Part::MainWindow);
     for (TextBox& box : main.txtAmount) {
         box.text.clear();
     }
@@ -476,9 +495,11 @@ void Session::Clear_All() {
     results.earnings = StatementEarnings{};  // the statement of a cleared period has none
     state.StateAdj = 0;
     main.txtWeek.text = today;
+    return {};
 }
 
 Outcome Session::startUp(const std::string& todayText) {
+    const Change change(*this, Changes::everything());
     today = todayText;
     Outcome outcome = finishInterruptedSave();
     Outcome federalLoaded = LoadFederalTable();
@@ -487,14 +508,17 @@ Outcome Session::startUp(const std::string& todayText) {
     main.txtWeek.text = today;
     DefaultRate = kDefaultRate;
     resetEmployee();
-    Clear_All();
+    (void)Clear_All();
     main.lbTableVersion.caption = federal.FedTableVersion;
     // The default files (empty name) give the settings until an employee is opened. When one
     // cannot be read, the built-in values do, and nothing is written.
-    const Session builtIn = *this;
-    Outcome loaded = loadStateDialog();
-    if (!loaded.ok) {
-        *this = builtIn;
+    Outcome loaded;
+    {
+        Change loading(*this, Part::StateDialog, Change::Undo::Snapshot);
+        loaded = loadStateDialog();
+        if (loaded.ok) {
+            loading.commit();
+        }
     }
     append(outcome, loaded);
     Outcome info = loadTaxInfo();
@@ -516,7 +540,7 @@ Outcome Session::newEmployee(const std::string& name) {
         // The existing employee's files are not touched.
         return failed(okMessage(excerpt(name) + "........" + " already exists. Use Open"));
     }
-    Session before = *this;
+    Change change(*this, Changes::everything(), Change::Undo::Snapshot);
     UserFile = name;
     main.caption = UserFile + "  User:  ";
     main.lbUser.caption = UserFile;
@@ -529,17 +553,15 @@ Outcome Session::newEmployee(const std::string& name) {
         TaxInfoDialog cleared;
         cleared.ClearAll(profile);
     }
-    Clear_All();
+    (void)Clear_All();
     Outcome outcome = defaultNonCity(nonCity);
     if (outcome.ok) {
         append(outcome, calculate());
     }
-    if (!outcome.ok) {
-        Messages messages = std::move(outcome.messages);
-        *this = std::move(before);
-        return Outcome{false, std::move(messages)};
+    if (outcome.ok) {
+        change.commit();
     }
-    return outcome;
+    return Outcome{outcome.ok, std::move(outcome.messages)};
 }
 
 Outcome Session::openEmployee(const std::string& name) {
@@ -555,13 +577,12 @@ Outcome Session::openEmployee(const std::string& name) {
                                 ".use)."));
     }
     // Read into fresh state; on any failure the employee who was open stays open as he was.
-    Session before = *this;
+    Change change(*this, Changes::everything(), Change::Undo::Snapshot);
     Outcome outcome = openInPlace(name);
     if (!outcome.ok) {
-        Messages messages = std::move(outcome.messages);
-        *this = std::move(before);
-        return Outcome{false, std::move(messages)};
+        return Outcome{false, std::move(outcome.messages)};
     }
+    change.commit();
     return outcome;
 }
 
@@ -609,11 +630,12 @@ Outcome Session::openInPlace(const std::string& name) {
             main.lbTaxTag[static_cast<std::size_t>(i)].caption = taxInfo.model->deductionCaption(i);
         }
     }
-    Clear_All();
+    (void)Clear_All();
     return outcome;
 }
 
 Outcome Session::saveAction(const std::string& name, const std::vector<FileContent>& alsoSave) {
+    const Change change(*this, Changes::everything());
     if (auto refused = refusedName(folder, name)) {
         return failed(*refused);
     }
@@ -644,6 +666,7 @@ Outcome Session::saveAction(const std::string& name, const std::vector<FileConte
 }
 
 Outcome Session::typeIntoEntryBox(std::size_t box, const std::string& text) {
+    const Change change(*this, Part::MainWindow);
     if (box >= main.txtAmount.size()) {
         return {};
     }
@@ -656,18 +679,21 @@ Outcome Session::typeIntoEntryBox(std::size_t box, const std::string& text) {
 }
 
 Outcome Session::selectOvertimeTimes(bool oneX) {
+    const Change change(*this, Part::MainWindow);
     main.opt1x.value = oneX;
     main.opt2x.value = !oneX;
     return {};
 }
 
-Outcome Session::louisianaPriorChanged(bool checked) {
-    main.ckLouisPrior.value = checked ? 1 : 0;
+Outcome Session::weekEndingGiven(const std::string& date) {
+    const Change change(*this, Part::MainWindow);
+    main.txtWeek.text = date;
     return {};
 }
 
-Outcome Session::clearPeriod() {
-    Clear_All();
+Outcome Session::louisianaPriorChanged(bool checked) {
+    const Change change(*this, Part::MainWindow);
+    main.ckLouisPrior.value = checked ? 1 : 0;
     return {};
 }
 
@@ -702,12 +728,8 @@ Outcome Session::calculate(const AlsoSave& alsoSave) {
     }
     // Nothing is calculated from a file that cannot be read, nor from a pay no period holds:
     // the session is then as it was, and nothing is written.
-    Session before = *this;
-    auto undo = [&](Outcome& outcome) {
-        Messages messages = std::move(outcome.messages);
-        *this = std::move(before);
-        return Outcome{false, std::move(messages)};
-    };
+    Change change(*this, Changes::everything(), Change::Undo::Snapshot);
+    auto undo = [](Outcome& outcome) { return Outcome{false, std::move(outcome.messages)}; };
     Outcome outcome = calculateInPlace();
     std::vector<FileContent> also;
     if (outcome.ok && alsoSave) {
@@ -720,6 +742,7 @@ Outcome Session::calculate(const AlsoSave& alsoSave) {
     if (!outcome.ok && alsoSave) {
         return undo(outcome);  // neither the employee's files nor the others were written
     }
+    change.commit();
     if (!stateDialog.shown) {
         stateDialog.unload();
     }

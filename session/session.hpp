@@ -1,6 +1,17 @@
 // The program's shared state: the open employee, the settings, the register, the federal table,
 // the main window and the settings dialogs as plain models, and the workflows over them (start-up,
 // new, open, save, calculate). The windows and the command-line tool both drive this object.
+//
+// Names. A name of the stored design's procedures (Calcu_late, Clear_All, PasteMe, SaveOT,
+// AddAnnual, LoadProfile...) names that procedure and nothing else: the function does what the
+// procedure did, whole. Every other operation is named in plain words for the event that runs
+// it (stateDialogType, taxInfoSave, weekEndingGiven). One concept has one name: File > Clear is
+// Clear_All, wherever it is called from. A model's field keeps its control's name (txtAmount,
+// lbNet, ckLouisPrior), so that a window, its test and its stored file speak of the same box.
+//
+// Today's date is the session's: given once at start-up from the clock of the program that
+// starts it (the computer's date for the windows and the tool, a fixed one in the tests), and
+// read from here by everything that prints or shows it.
 #pragma once
 
 #include <filesystem>
@@ -18,6 +29,7 @@
 #include "records/files.hpp"
 #include "records/profile.hpp"
 #include "session/boxes.hpp"
+#include "session/changes.hpp"
 #include "session/check_writer.hpp"
 #include "session/city_dialog.hpp"
 #include "session/heading_dialog.hpp"
@@ -67,6 +79,37 @@ class Session {
     // data folder (session/installation.hpp), where the federal table is found when the working
     // folder has none; empty when the program does not know it.
     Session(std::filesystem::path folder, std::filesystem::path dataFolder);
+
+    // --- Changes ------------------------------------------------------------------------------
+    // The session is the only writer of its models and the only notifier: each operation runs
+    // as one Change, which tells the observers once, when the outermost operation ends, which
+    // parts it changed.
+    void watch(ChangeObserver& observer) { observers_.watch(observer); }
+    void unwatch(ChangeObserver& observer) { observers_.unwatch(observer); }
+
+    // One operation's change of the session. It names the parts it changes (also() adds to
+    // them) and tells the observers when it ends. Made with Undo::Snapshot, the session goes
+    // back to what it was at the start unless commit() is called: an operation that fails part
+    // way leaves nothing of itself behind. Changes nest: an inner one's parts are told with the
+    // outermost's.
+    class Change {
+      public:
+        enum class Undo { No, Snapshot };
+        Change(Session& session, Changes what, Undo undo = Undo::No);
+        ~Change();
+        Change(const Change&) = delete;
+        Change& operator=(const Change&) = delete;
+        Change(Change&&) = delete;
+        Change& operator=(Change&&) = delete;
+
+        void also(Changes what) { session_.observers_.add(what); }
+        // The session keeps what the operation did.
+        void commit() { before_.reset(); }
+
+      private:
+        Session& session_;
+        std::unique_ptr<Session> before_;
+    };
 
     // --- Module-level state -------------------------------------------------------------------
     std::filesystem::path folder;
@@ -138,10 +181,12 @@ class Session {
     Outcome selectOvertimeTimes(bool oneX);
     // The "Louisiana- Prior to July 1" box checked or cleared.
     Outcome louisianaPriorChanged(bool checked);
-    // File > "&Clear" and the "Clear" button.
-    Outcome clearPeriod();
-    // File > Clear.
-    void Clear_All();
+    // The week-ending box given a date as it stands (quillon-cli --week-ending), unchecked: the
+    // date a posting gives its row.
+    Outcome weekEndingGiven(const std::string& date);
+    // File > "&Clear" and the "Clear" button: the period's boxes and figures emptied, the
+    // week-ending date back to today.
+    Outcome Clear_All();
 
     // --- The employee's files -----------------------------------------------------------------
     // The command-line tool's: the working folder's lock taken and held as long as the session
@@ -205,9 +250,13 @@ class Session {
     Outcome nonCityDialogSave();     // "&SAVE"
     Outcome nonCityDialogCancel();   // "&CANCEL": hides; the edits stay for the next showing
 
-    // The employee tax information dialog ("&User Info"), modal. The view edits the model's
-    // boxes and hands them over with "Save".
-    Outcome showTaxInfo();                      // loads when needed, shows
+    // The employee tax information dialog ("&User Info"), modal. Each box and check box hands
+    // over its own change; "Save" takes the boxes over into the profile.
+    Outcome showTaxInfo();  // loads when needed, shows
+    // A box's or a drop-down's text (by its control's name), and a check box other than the
+    // K plan's. The texts are not checked here: "Save" refuses a box that is not a number.
+    Outcome taxInfoType(std::string_view control, const std::string& text);
+    Outcome taxInfoCheck(std::string_view control, bool checked);
     Outcome taxInfoKplanFixed(bool checked);    // "$": checking it clears "%"
     Outcome taxInfoKplanPercent(bool checked);  // "%": checking it clears "$"
     Outcome taxInfoFrequency(bool weekly);      // "Weekly" or "Bi-Weekly" selected
@@ -230,10 +279,13 @@ class Session {
     Outcome ReadNonCityFile();
     Outcome WriteNonCityFile();
 
-    // Today's date as the week-ending box shows it, from start-up on.
+    // Today's date as the week-ending box shows it, from start-up on: the one "today" of the
+    // program, which the printouts date themselves with.
     std::string today;
 
   private:
+    Observers observers_;
+
     // What reading a settings file that is missing does: a load sequence starts from the
     // defaults; "Get Default" without a default file changes nothing.
     enum class WhenMissing { StartFromDefaults, ChangeNothing };

@@ -171,12 +171,17 @@ PresetContext Session::presetContext() const {
 }
 
 void Session::applyPresetEffects(const StateDialog& dialog, const PresetEffects& effects) {
-    main.ckLouisPrior.visible = dialog.louisPriorVisible;
+    if (main.ckLouisPrior.visible != dialog.louisPriorVisible) {
+        main.ckLouisPrior.visible = dialog.louisPriorVisible;
+        observers_.add(Part::MainWindow);
+    }
     if (effects.StateTax) {
         results.StateTax = static_cast<float>(*effects.StateTax);
+        observers_.add(Part::MainWindow | Part::CheckWriter);
     }
     if (effects.userInfoFromSettings && taxInfo.loaded()) {
         taxInfo.model->showStateFields(profile);
+        observers_.add(Part::TaxInfo);
     }
 }
 
@@ -235,10 +240,12 @@ Outcome Session::stateLoadSequence(StateDialog& dialog) {
 }
 
 Outcome Session::loadStateDialog() {
+    const Change change(*this, Part::StateDialog | Part::MainWindow | Part::TaxInfo);
     return loadSlot(stateDialog, [&](StateDialog& d) { return stateLoadSequence(d); });
 }
 
 Outcome Session::showStateDialog() {
+    const Change change(*this, Part::StateDialog | Part::MainWindow | Part::TaxInfo);
     Outcome outcome = showSlot(stateDialog, [&](StateDialog& d) { return stateLoadSequence(d); });
     if (stateDialog.loaded()) {
         applyPresetEffects(*stateDialog.model, stateDialog.model->afterShown(presetContext()));
@@ -256,20 +263,24 @@ Outcome Session::onStateDialog(Press press) {
 }
 
 Outcome Session::stateDialogType(const BadBox& box, const std::string& text) {
+    const Change change(*this, Part::StateDialog);
     return stateDialog.loaded() ? typeInto(*stateDialog.model, box, text) : Outcome{};
 }
 
 Outcome Session::stateDialogPressSpecialState(SpecialState which) {
+    const Change change(*this, Part::StateDialog);
     return onStateDialog(
         [&](StateDialog& d) { return d.pressSpecialState(which, presetContext()); });
 }
 
 Outcome Session::stateDialogSpouseWorks(bool checked) {
+    const Change change(*this, Part::StateDialog);
     return onStateDialog(
         [&](StateDialog& d) { return d.spouseWorksChanged(checked ? 1 : 0, presetContext()); });
 }
 
 Outcome Session::stateDialogNoStateTax(bool checked) {
+    const Change change(*this, Part::StateDialog);
     return onStateDialog([&](StateDialog& d) {
         d.noStateTaxChanged(checked ? 1 : 0, state);
         return PresetEffects{};
@@ -277,6 +288,7 @@ Outcome Session::stateDialogNoStateTax(bool checked) {
 }
 
 Outcome Session::stateDialogRoundState(bool checked) {
+    const Change change(*this, Part::StateDialog);
     return onStateDialog([&](StateDialog& d) {
         d.ckRoundOff.value = checked ? 1 : 0;
         return PresetEffects{};
@@ -284,6 +296,7 @@ Outcome Session::stateDialogRoundState(bool checked) {
 }
 
 Outcome Session::stateDialogUseBase(UseBase which, bool checked) {
+    const Change change(*this, Part::StateDialog);
     return onStateDialog([&](StateDialog& d) {
         if (which == UseBase::Sdi) {
             d.sdiUseBaseChanged(checked ? 1 : 0);
@@ -295,6 +308,7 @@ Outcome Session::stateDialogUseBase(UseBase which, bool checked) {
 }
 
 Outcome Session::stateDialogNewYork() {
+    const Change change(*this, Part::StateDialog);
     return onStateDialog([](StateDialog& d) {
         d.newYork();
         return PresetEffects{};
@@ -302,6 +316,7 @@ Outcome Session::stateDialogNewYork() {
 }
 
 Outcome Session::stateDialogClearAll() {
+    const Change change(*this, Part::StateDialog);
     return onStateDialog([](StateDialog& d) {
         d.clearAll();
         return PresetEffects{};
@@ -311,6 +326,7 @@ Outcome Session::stateDialogClearAll() {
 // The state dialog's "SAVE" writes the state file and the profile files, which keep the rest of
 // the state switches.
 Outcome Session::stateDialogSave() {
+    const Change change(*this, Part::StateDialog | Part::MainWindow | Part::TaxInfo);
     return saveSlot(stateDialog, state, [&]() -> Outcome {
         if (Outcome refused = prepareProfileForSave(); !refused.ok) {
             return refused;
@@ -326,6 +342,7 @@ Outcome Session::stateDialogSave() {
 }
 
 Outcome Session::stateDialogCancel() {
+    const Change change(*this, Part::StateDialog | Part::MainWindow);
     (void)cancelSlot(stateDialog, OnCancel::Unload);
     // The main window's Louisiana box follows the settings, which the dialog left unchanged.
     main.ckLouisPrior.visible = state.StateLouis != 0;
@@ -333,6 +350,7 @@ Outcome Session::stateDialogCancel() {
 }
 
 Outcome Session::stateDialogMakeDefault() {
+    const Change change(*this, Changes::everything());
     if (!stateDialog.loaded()) {
         return {};  // the dialog is not open: nothing to take over
     }
@@ -365,6 +383,7 @@ Outcome Session::stateDialogMakeDefault() {
 }
 
 Outcome Session::stateDialogGetDefault() {
+    const Change change(*this, Part::StateDialog | Part::MainWindow | Part::TaxInfo);
     Outcome outcome = ReadDefaultStateFile();
     if (outcome.ok && stateDialog.loaded()) {
         stateDialog.model->unsaved = false;
@@ -374,6 +393,7 @@ Outcome Session::stateDialogGetDefault() {
 }
 
 Outcome Session::ReadStateFile() {
+    const Change change(*this, Part::StateDialog | Part::MainWindow | Part::TaxInfo);
     if (!stateDialog.loaded()) {
         return loadStateDialog();
     }
@@ -381,6 +401,7 @@ Outcome Session::ReadStateFile() {
 }
 
 Outcome Session::ReadDefaultStateFile() {
+    const Change change(*this, Part::StateDialog | Part::MainWindow | Part::TaxInfo);
     if (!stateDialog.loaded()) {
         Outcome outcome = loadStateDialog();
         if (!outcome.ok) {
@@ -408,18 +429,22 @@ Outcome Session::cityLoadSequence(CityDialog& dialog) {
 }
 
 Outcome Session::loadCityDialog() {
+    const Change change(*this, Part::CityDialog);
     return loadSlot(cityDialog, [&](CityDialog& d) { return cityLoadSequence(d); });
 }
 
 Outcome Session::showCityDialog() {
+    const Change change(*this, Part::CityDialog);
     return showSlot(cityDialog, [&](CityDialog& d) { return cityLoadSequence(d); });
 }
 
 Outcome Session::cityDialogType(const BadBox& box, const std::string& text) {
+    const Change change(*this, Part::CityDialog);
     return cityDialog.loaded() ? typeInto(*cityDialog.model, box, text) : Outcome{};
 }
 
 Outcome Session::cityDialogNoLocalTax(bool checked) {
+    const Change change(*this, Part::CityDialog);
     (void)changeSlot(cityDialog, [&](CityDialog& d) {
         d.noLocalTaxChanged(checked ? 1 : 0, city);
         return true;
@@ -428,6 +453,7 @@ Outcome Session::cityDialogNoLocalTax(bool checked) {
 }
 
 Outcome Session::cityDialogNewYork() {
+    const Change change(*this, Part::CityDialog);
     (void)changeSlot(cityDialog, [](CityDialog& d) {
         d.newYork();
         return true;
@@ -436,6 +462,7 @@ Outcome Session::cityDialogNewYork() {
 }
 
 Outcome Session::cityDialogClearAll() {
+    const Change change(*this, Part::CityDialog);
     (void)changeSlot(cityDialog, [](CityDialog& d) {
         d.clearAll();
         return true;
@@ -444,14 +471,17 @@ Outcome Session::cityDialogClearAll() {
 }
 
 Outcome Session::cityDialogSave() {
+    const Change change(*this, Part::CityDialog);
     return saveSlot(cityDialog, city, [&] { return WriteCityFile(); });
 }
 
 Outcome Session::cityDialogCancel() {
+    const Change change(*this, Part::CityDialog);
     return cancelSlot(cityDialog, OnCancel::Unload);
 }
 
 Outcome Session::ReadCityFile() {
+    const Change change(*this, Part::CityDialog);
     if (!cityDialog.loaded()) {
         return loadCityDialog();
     }
@@ -482,18 +512,22 @@ Outcome Session::nonCityLoadSequence(NonCityDialog& dialog) {
 }
 
 Outcome Session::loadNonCityDialog() {
+    const Change change(*this, Part::NonCityDialog);
     return loadSlot(nonCityDialog, [&](NonCityDialog& d) { return nonCityLoadSequence(d); });
 }
 
 Outcome Session::showNonCityDialog() {
+    const Change change(*this, Part::NonCityDialog);
     return showSlot(nonCityDialog, [&](NonCityDialog& d) { return nonCityLoadSequence(d); });
 }
 
 Outcome Session::nonCityDialogType(const BadBox& box, const std::string& text) {
+    const Change change(*this, Part::NonCityDialog);
     return nonCityDialog.loaded() ? typeInto(*nonCityDialog.model, box, text) : Outcome{};
 }
 
 Outcome Session::nonCityDialogDefault() {
+    const Change change(*this, Part::NonCityDialog);
     (void)changeSlot(nonCityDialog, [](NonCityDialog& d) {
         d.deFault();
         return true;
@@ -502,14 +536,17 @@ Outcome Session::nonCityDialogDefault() {
 }
 
 Outcome Session::nonCityDialogSave() {
+    const Change change(*this, Part::NonCityDialog);
     return saveSlot(nonCityDialog, nonCity, [&] { return WriteNonCityFile(); });
 }
 
 Outcome Session::nonCityDialogCancel() {
+    const Change change(*this, Part::NonCityDialog);
     return cancelSlot(nonCityDialog, OnCancel::HideKeepingEdits);
 }
 
 Outcome Session::ReadNonCityFile() {
+    const Change change(*this, Part::NonCityDialog);
     if (!ProfileFileExists(".nci")) {
         return {};
     }
@@ -539,6 +576,7 @@ void Session::showTaxInfoItems(const TaxInfoMainItems& items) {
 // The load sequence takes the profile over into the dialog and back; it writes nothing (the
 // profile files are written by the saves, with what was read or typed).
 Outcome Session::loadTaxInfo() {
+    const Change change(*this, Part::TaxInfo | Part::MainWindow);
     if (taxInfo.loaded()) {
         return {};
     }
@@ -553,6 +591,7 @@ Outcome Session::loadTaxInfo() {
 }
 
 Outcome Session::taxInfoSave() {
+    const Change change(*this, Changes::everything());
     if (!taxInfo.loaded()) {
         return {};  // the dialog is not open: nothing to take over
     }
@@ -574,11 +613,13 @@ Outcome Session::taxInfoSave() {
 }
 
 Outcome Session::taxInfoClose() {
+    const Change change(*this, Part::TaxInfo);
     taxInfo.unload();
     return {};
 }
 
 Outcome Session::showTaxInfo() {
+    const Change change(*this, Part::TaxInfo | Part::MainWindow);
     Outcome outcome = loadTaxInfo();
     if (taxInfo.loaded()) {
         taxInfo.shown = true;
@@ -587,6 +628,7 @@ Outcome Session::showTaxInfo() {
 }
 
 Outcome Session::taxInfoKplanFixed(bool checked) {
+    const Change change(*this, Part::TaxInfo);
     if (taxInfo.loaded()) {
         taxInfo.model->kplanFixedChanged(checked ? 1 : 0);
     }
@@ -594,6 +636,7 @@ Outcome Session::taxInfoKplanFixed(bool checked) {
 }
 
 Outcome Session::taxInfoKplanPercent(bool checked) {
+    const Change change(*this, Part::TaxInfo);
     if (taxInfo.loaded()) {
         taxInfo.model->kplanPercentChanged(checked ? 1 : 0);
     }
@@ -601,8 +644,25 @@ Outcome Session::taxInfoKplanPercent(bool checked) {
 }
 
 Outcome Session::taxInfoFrequency(bool weekly) {
+    const Change change(*this, Part::TaxInfo);
     if (taxInfo.loaded()) {
         taxInfo.model->selectFrequency(weekly);
+    }
+    return {};
+}
+
+Outcome Session::taxInfoType(std::string_view control, const std::string& text) {
+    const Change change(*this, Part::TaxInfo);
+    if (TextBox* box = taxInfo.loaded() ? taxInfo.model->box(control) : nullptr) {
+        box->text = text;
+    }
+    return {};
+}
+
+Outcome Session::taxInfoCheck(std::string_view control, bool checked) {
+    const Change change(*this, Part::TaxInfo);
+    if (CheckBox* box = taxInfo.loaded() ? taxInfo.model->checkBox(control) : nullptr) {
+        box->value = checked ? 1 : 0;
     }
     return {};
 }

@@ -306,4 +306,51 @@ const std::string& TaxInfoDialog::deductionCaption(int n) const {
     }
 }
 
+TextBox* TaxInfoDialog::box(std::string_view control) {
+    const std::pair<std::string_view, TextBox*> boxes[] = {{"txtName", &txtName},
+                                                           {"txtAddress", &txtAddress},
+                                                           {"txtStateCityZip", &txtStateCityZip},
+                                                           {"txtSSnum", &txtSSnum},
+                                                           {"txtHourRate", &txtHourRate},
+                                                           {"txtHourRate2", &txtHourRate2},
+                                                           {"txtTipsRate", &txtTipsRate},
+                                                           {"cboStatus", &cboStatus},
+                                                           {"cboDepend", &cboDepend},
+                                                           {"txtFedAddL", &txtFedAddL},
+                                                           {"cboStatus2", &cboStatus2},
+                                                           {"cboDepend2", &cboDepend2},
+                                                           {"txtTax5", &txtTax5},
+                                                           {"txtTax6", &txtTax6},
+                                                           {"txtTax7", &txtTax7},
+                                                           {"txtTax8", &txtTax8},
+                                                           {"txtTax9", &txtTax9},
+                                                           {"txtMuni", &txtMuni},
+                                                           {"txtBond", &txtBond},
+                                                           {"txtDues", &txtDues},
+                                                           {"txtPension", &txtPension},
+                                                           {"txtMisc", &txtMisc},
+                                                           {"txtKplan", &txtKplan},
+                                                           {"txtCafe", &txtCafe}};
+    for (const auto& [name, found] : boxes) {
+        if (name == control) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+CheckBox* TaxInfoDialog::checkBox(std::string_view control) {
+    const std::pair<std::string_view, CheckBox*> boxes[] = {{"ckFedExemp", &ckFedExemp},
+                                                            {"ckSSMediExemp", &ckSSMediExemp},
+                                                            {"ckSelfEmp", &ckSelfEmp},
+                                                            {"ckNonCity", &ckNonCity},
+                                                            {"ckCafeState", &ckCafeState}};
+    for (const auto& [name, found] : boxes) {
+        if (name == control) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace quillon

@@ -106,6 +106,12 @@ struct TaxInfoDialog {
 
     // The caption of deduction n (5 to 9) as its box shows it.
     [[nodiscard]] const std::string& deductionCaption(int n) const;
+
+    // A box (the four drop-downs' texts among them) or a check box by its control's name; null
+    // for a name the dialog does not have. The K plan boxes and the frequency are not here: they
+    // have their own events above.
+    [[nodiscard]] TextBox* box(std::string_view control);
+    [[nodiscard]] CheckBox* checkBox(std::string_view control);
 };
 
 }  // namespace quillon

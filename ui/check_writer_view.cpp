@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "session/printing.hpp"
@@ -36,7 +37,18 @@ QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 CheckWriterView::CheckWriterView(Session& session, Asker& asker, SessionPrinter& printer,
                                  QWidget* parent)
-    : QMainWindow(parent, Qt::Window), session_(session), asker_(asker), printer_(printer) {
+    : QMainWindow(parent, Qt::Window),
+      session_(session),
+      asker_(asker),
+      printer_(printer),
+      // New and Open unload the check screen with the employee it was written for.
+      watch_(session, Part::CheckWriter, [this](Changes) {
+          if (session_.checkWriter.loaded()) {
+              redraw();
+          } else if (!closing_) {
+              close();
+          }
+      }) {
     setObjectName(QStringLiteral("frmChecks"));
     setWindowTitle(qs(model().caption));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,8 +73,10 @@ CheckWriterView::CheckWriterView(Session& session, Asker& asker, SessionPrinter&
     txtCheckCompany_->setAccessibleName(QStringLiteral("Payer"));
     txtCheckCompany_->setTabChangesFocus(true);
     txtCheckCompany_->setFixedHeight(txtCheckCompany_->fontMetrics().lineSpacing() * 4 + 12);
-    connect(txtCheckCompany_, &QPlainTextEdit::textChanged, this,
-            [this] { model().txtCheckCompany.text = text(txtCheckCompany_->toPlainText()); });
+    connect(txtCheckCompany_, &QPlainTextEdit::textChanged, this, [this] {
+        (void)checkWriterType(session_, &CheckWriter::txtCheckCompany,
+                              text(txtCheckCompany_->toPlainText()));
+    });
 
     txtCheckDate_ = box("txtCheckDate", &CheckWriter::txtCheckDate, {});
     txtCheckDate_->setToolTip(qs(model().txtCheckDateToolTip));
@@ -142,8 +156,9 @@ QLineEdit* CheckWriterView::box(const char* name, TextBox CheckWriter::*field,
     if (!accessibleName.isEmpty()) {
         edit->setAccessibleName(accessibleName);
     }
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, field](const QString& typed) { (model().*field).text = text(typed); });
+    followText(edit, this, [this, field](const std::string& typed) {
+        (void)checkWriterType(session_, field, typed);
+    });
     boxes_.emplace_back(edit, field);
     return edit;
 }
@@ -153,21 +168,17 @@ void CheckWriterView::redraw() {
         return;
     }
     for (const auto& [edit, field] : boxes_) {
-        const QString shown = qs((model().*field).text);
-        if (edit->text() != shown) {
-            edit->setText(shown);
-            edit->setCursorPosition(0);
-        }
+        showText(edit, (model().*field).text);
     }
     const QString company = qs(model().txtCheckCompany.text);
     if (txtCheckCompany_->toPlainText() != company) {
+        const QSignalBlocker quiet(txtCheckCompany_);
         txtCheckCompany_->setPlainText(company);
     }
 }
 
 void CheckWriterView::refresh() {
     refreshCheckWriter(session_);
-    redraw();
 }
 
 bool CheckWriterView::event(QEvent* event) {
@@ -183,6 +194,7 @@ void CheckWriterView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CheckWriterView::closeEvent(QCloseEvent* event) {
+    closing_ = true;
     unloadCheckWriter(session_);
     event->accept();
 }
@@ -203,8 +215,6 @@ void CheckWriterView::openOffsetDialog(bool withPreview) {
     }
     PrintOffsetDialogView dialog(session_, asker_, printer_, withPreview, this);
     asker_.runModal(dialog);
-    redraw();
-    emit mainWindowChanged();
 }
 
 }  // namespace quillon::ui

@@ -12,6 +12,7 @@
 #include "session/session.hpp"
 #include "ui/asker.hpp"
 #include "ui/session_printer.hpp"
+#include "ui/windows.hpp"
 
 namespace quillon::ui {
 
@@ -28,17 +29,13 @@ class CheckWriterView : public QMainWindow {
     void printCheck();
     void previewCheck();
 
-  signals:
-    // A paycheck was printed or tried: the main window's entry boxes may have changed.
-    void mainWindowChanged();
-
   protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    [[nodiscard]] CheckWriter& model() { return *session_.checkWriter.model; }
+    [[nodiscard]] const CheckWriter& model() const { return *session_.checkWriter.model; }
     QLineEdit* box(const char* name, TextBox CheckWriter::*field, const QString& accessibleName);
     void refresh();
     void openOffsetDialog(bool withPreview);
@@ -46,6 +43,8 @@ class CheckWriterView : public QMainWindow {
     Session& session_;
     Asker& asker_;
     SessionPrinter& printer_;
+    SessionWatch watch_;
+    bool closing_ = false;
 
     QPlainTextEdit* txtCheckCompany_ = nullptr;
     QLineEdit *txtCheckDate_ = nullptr, *txtPayTo_ = nullptr, *txtCheckAmt_ = nullptr;

@@ -30,7 +30,10 @@ constexpr std::array<ColumnOf, 8> kColumns = {{
 }  // namespace
 
 CityDialogView::CityDialogView(Session& session, Asker& asker, QWidget* parent)
-    : QDialog(parent), session_(session), asker_(asker) {
+    : QDialog(parent),
+      session_(session),
+      asker_(asker),
+      watch_(session, Part::CityDialog, [this](Changes) { followSession(); }) {
     setObjectName(QStringLiteral("DialogCity"));
     setModal(false);
 
@@ -38,8 +41,8 @@ CityDialogView::CityDialogView(Session& session, Asker& asker, QWidget* parent)
         for (std::size_t r = 0; r < 10; ++r) {
             const BadBox where = namedBox(kColumns[c].control, static_cast<int>(r));
             QLineEdit* box = settingsBox(where, this);
-            connect(box, &QLineEdit::textEdited, this, [this, where](const QString& typed) {
-                finish(session_.cityDialogType(where, text(typed)));
+            followText(box, this, [this, where](const std::string& typed) {
+                finish(session_.cityDialogType(where, typed));
             });
             columns_[c][r] = box;
         }
@@ -96,8 +99,8 @@ CityDialogView::CityDialogView(Session& session, Asker& asker, QWidget* parent)
 
     ckNoLocalTax_ = new QCheckBox(this);
     ckNoLocalTax_->setObjectName(QStringLiteral("ckNoLocalTax"));
-    connect(ckNoLocalTax_, &QCheckBox::clicked, this,
-            [this](bool on) { finish(session_.cityDialogNoLocalTax(on)); });
+    followToggle(ckNoLocalTax_, this,
+                 [this](bool on) { finish(session_.cityDialogNoLocalTax(on)); });
 
     QPushButton* ok = dialogButton(QStringLiteral("&SAVE"), "OKButton", this);
     QPushButton* cancel = dialogButton(QStringLiteral("&CANCEL"), "CancelButton", this);
@@ -150,8 +153,9 @@ void CityDialogView::followSession() {
 
 void CityDialogView::finish(const Outcome& outcome) {
     asker_.tell(outcome.messages);
-    followModel(
-        *this, session_.cityDialog.shown, [this] { redraw(); }, outcome.badBox);
+    if (session_.cityDialog.shown) {
+        focusBox(this, outcome.badBox);
+    }
 }
 
 void CityDialogView::reject() {

@@ -11,6 +11,7 @@
 
 #include "session/session.hpp"
 #include "ui/asker.hpp"
+#include "ui/windows.hpp"
 
 namespace quillon::ui {
 
@@ -27,11 +28,12 @@ class CityDialogView : public QDialog {
     void reject() override;  // "&CANCEL", Escape and the close box
 
   private:
-    [[nodiscard]] CityDialog& model() { return *session_.cityDialog.model; }
+    [[nodiscard]] const CityDialog& model() const { return *session_.cityDialog.model; }
     void finish(const Outcome& outcome);
 
     Session& session_;
     Asker& asker_;
+    SessionWatch watch_;
     // txtCityMinBS, txtCityAmtBS, txtCityPerBS, txtCityMinBM, txtCityAmtBM, txtCityPerBM,
     // txtCitySgExp, txtCityMarExp, rows 0 to 9.
     std::array<std::array<QLineEdit*, 10>, 8> columns_{};

@@ -1,7 +1,10 @@
 #include "ui/controls.hpp"
 
+#include <QSignalBlocker>
+
 #include <QEvent>
 #include <QPalette>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "session/key_filter.hpp"
@@ -75,6 +78,31 @@ QLineEdit* makeFigure(const QString& objectName, QWidget* parent) {
     palette.setColor(QPalette::Base, Qt::transparent);
     figure->setPalette(palette);
     return figure;
+}
+
+void followText(QLineEdit* box, QObject* context, std::function<void(const std::string&)> take) {
+    QObject::connect(box, &QLineEdit::textChanged, context,
+                     [take = std::move(take)](const QString& now) { take(text(now)); });
+}
+
+void followToggle(QAbstractButton* button, QObject* context, std::function<void(bool)> take) {
+    QObject::connect(button, &QAbstractButton::toggled, context, std::move(take));
+}
+
+void showText(QLineEdit* box, const std::string& value) {
+    const QString shown = qs(value);
+    if (box->text() != shown) {
+        const QSignalBlocker quiet(box);
+        box->setText(shown);
+        box->setCursorPosition(0);
+    }
+}
+
+void showChecked(QAbstractButton* button, bool checked) {
+    if (button->isChecked() != checked) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(checked);
+    }
 }
 
 }  // namespace quillon::ui

@@ -3,10 +3,12 @@
 // that shows an amount.
 #pragma once
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QObject>
 #include <QString>
 #include <QValidator>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +36,18 @@ class NumericKeys : public QValidator {
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
 };
+
+// Every input reaches the model: a box hands over every change of its text (typing, pasting, an
+// accessibility client's or a test's setText), a check box or option button every change of its
+// state (a click, the keyboard, the accessibility Toggle and Press actions). A redraw from the
+// model shows its values with the control's signals blocked, so that it does not echo back.
+void followText(QLineEdit* box, QObject* context, std::function<void(const std::string&)> take);
+void followToggle(QAbstractButton* button, QObject* context, std::function<void(bool)> take);
+// The model's text on a box (the cursor at its start) and its state on a check box or option
+// button, without handing them back. A box whose text is already the model's is left alone, so
+// that the box being typed into keeps its cursor.
+void showText(QLineEdit* box, const std::string& value);
+void showChecked(QAbstractButton* button, bool checked);
 
 // Selects a box's whole text whenever it gets the focus, by the keyboard or the mouse, so that
 // typing replaces it.

@@ -25,8 +25,8 @@ HeadingDialogView::HeadingDialogView(Session& session, Asker& asker, QWidget* pa
         // The defaults name the boxes; a box emptied by the operator shows its name faintly.
         box->setAccessibleName(qs(kHeadingDefaults[i]));
         box->setPlaceholderText(qs(kHeadingDefaults[i]));
-        connect(box, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
-            session_.headingDialog.model->txtHeader[i].text = text(typed);
+        followText(box, this, [this, i](const std::string& typed) {
+            (void)headingDialogType(session_, i, typed);
         });
         txtHeader_[i] = box;
     }

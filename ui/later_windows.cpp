@@ -1,5 +1,6 @@
-// The main window's hooks for the windows of later versions, and the settings dialogs. A hook
-// says so until its window is built; wiring a window replaces the body of its one function.
+// The main window's other windows: the settings dialogs and the register window, and the hooks
+// of the windows not built yet. A hook says so until its window is built; wiring a window
+// replaces the body of its one function.
 #include "session/register_window.hpp"
 #include "ui/city_dialog_view.hpp"
 #include "ui/main_window_view.hpp"
@@ -33,10 +34,9 @@ void MainWindowView::yearToDate() {
     for (RegisterWindowView* old : findChildren<RegisterWindowView*>()) {
         old->dismiss();
     }
-    auto* view = new RegisterWindowView(session_, asker_, printer_, this);
-    view->show();
-    view->raise();
-    view->activateWindow();
+    QPointer<RegisterWindowView> view;
+    showModeless(view, true,
+                 [this] { return new RegisterWindowView(session_, asker_, printer_, this); });
 }
 
 // The settings dialogs are not modal: each is built once and shown again, drawn from the model
@@ -47,15 +47,8 @@ void MainWindowView::stateTaxDialog() {
     if (!session_.stateDialog.shown) {
         return;
     }
-    if (!stateTax_) {
-        stateTax_ = new StateDialogView(session_, asker_, this);
-        // A special state shows or hides the main window's Louisiana box.
-        connect(stateTax_, &StateDialogView::mainWindowChanged, this, &MainWindowView::redraw);
-    }
+    showModeless(stateTax_, false, [this] { return new StateDialogView(session_, asker_, this); });
     stateTax_->redraw();
-    stateTax_->show();
-    stateTax_->raise();
-    stateTax_->activateWindow();
 }
 
 void MainWindowView::cityTaxDialog() {
@@ -63,13 +56,8 @@ void MainWindowView::cityTaxDialog() {
     if (!session_.cityDialog.shown) {
         return;
     }
-    if (!cityTax_) {
-        cityTax_ = new CityDialogView(session_, asker_, this);
-    }
+    showModeless(cityTax_, false, [this] { return new CityDialogView(session_, asker_, this); });
     cityTax_->redraw();
-    cityTax_->show();
-    cityTax_->raise();
-    cityTax_->activateWindow();
 }
 
 void MainWindowView::nonCityTaxDialog() {
@@ -77,13 +65,9 @@ void MainWindowView::nonCityTaxDialog() {
     if (!session_.nonCityDialog.shown) {
         return;
     }
-    if (!nonCityTax_) {
-        nonCityTax_ = new NonCityDialogView(session_, asker_, this);
-    }
+    showModeless(nonCityTax_, false,
+                 [this] { return new NonCityDialogView(session_, asker_, this); });
     nonCityTax_->redraw();
-    nonCityTax_->show();
-    nonCityTax_->raise();
-    nonCityTax_->activateWindow();
 }
 
 void MainWindowView::savePayPeriod() {

@@ -25,9 +25,7 @@ void MainWindowView::printStatement() {
     if (!printer_.choose(asker_)) {
         return;
     }
-    const std::string today =
-        QDate::currentDate().toString(QStringLiteral("M/d/yyyy")).toStdString();
-    PrintJob job = quillon::printStatement(session_, today);
+    PrintJob job = quillon::printStatement(session_, session_.today);
     showOutcome(job.outcome);
     if (!job.outcome.ok) {
         return;
@@ -66,18 +64,10 @@ void MainWindowView::checkWriter() {
     if (!session_.checkWriter.loaded()) {
         return;
     }
-    if (checks_ && !checks_->isVisible()) {
-        delete checks_;  // closed, and not yet deleted: a new one shows the new model
-    }
-    if (!checks_) {
-        checks_ = new CheckWriterView(session_, asker_, printer_, this);
-        // Printing a paycheck sets the empty entry boxes to "0" where the operator sees them.
-        connect(checks_, &CheckWriterView::mainWindowChanged, this, &MainWindowView::redraw);
-    }
+    // Closed, and not yet deleted: a new one shows the new model.
+    showModeless(checks_, checks_ && !checks_->isVisible(),
+                 [this] { return new CheckWriterView(session_, asker_, printer_, this); });
     checks_->redraw();
-    checks_->show();
-    checks_->raise();
-    checks_->activateWindow();
 }
 
 void MainWindowView::companyHeading() {
@@ -86,15 +76,8 @@ void MainWindowView::companyHeading() {
     if (!session_.headingDialog.loaded()) {
         return;
     }
-    if (heading_ && !heading_->isVisible()) {
-        delete heading_;
-    }
-    if (!heading_) {
-        heading_ = new HeadingDialogView(session_, asker_, this);
-    }
-    heading_->show();
-    heading_->raise();
-    heading_->activateWindow();
+    showModeless(heading_, heading_ && !heading_->isVisible(),
+                 [this] { return new HeadingDialogView(session_, asker_, this); });
 }
 
 }  // namespace quillon::ui

@@ -34,14 +34,6 @@ QLabel* captionFor(QLineEdit* figure, const QString& caption, QWidget* parent) {
     return label;
 }
 
-void setText(QLineEdit* box, const std::string& value) {
-    const QString shown = qs(value);
-    if (box->text() != shown) {
-        box->setText(shown);
-        box->setCursorPosition(0);
-    }
-}
-
 // Wide enough for the largest amount the window shows, in the window's font.
 int figureWidth(const QWidget* w) {
     return w->fontMetrics().horizontalAdvance(QStringLiteral("$999,999.00")) + 16;
@@ -56,7 +48,11 @@ QFont emphasized(QFont font) {
 }  // namespace
 
 MainWindowView::MainWindowView(Session& session, Asker& asker, QWidget* parent)
-    : QMainWindow(parent), session_(session), asker_(asker), questions_(session, asker, this) {
+    : QMainWindow(parent),
+      session_(session),
+      asker_(asker),
+      watch_(session, Part::MainWindow, [this](Changes) { redraw(); }),
+      questions_(session, asker, this) {
     setObjectName(QStringLiteral("frmMain"));
     buildMenus();
 
@@ -186,8 +182,8 @@ QWidget* MainWindowView::buildEntries() {
         makeNumberBox(box);
         box->setFixedWidth(boxWidth);
         box->installEventFilter(this);
-        connect(box, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
-            (void)session_.typeIntoEntryBox(i, text(typed));
+        followText(box, this, [this, i](const std::string& typed) {
+            asker_.tell(session_.typeIntoEntryBox(i, typed).messages);
         });
         auto* label = new QLabel(QString::fromLatin1(kEntryLabels[i]), group);
         label->setBuddy(box);
@@ -205,8 +201,7 @@ QWidget* MainWindowView::buildEntries() {
     auto* times = new QButtonGroup(group);
     times->addButton(opt1x_);
     times->addButton(opt2x_);
-    connect(opt1x_, &QRadioButton::toggled, this,
-            [this](bool on) { (void)session_.selectOvertimeTimes(on); });
+    followToggle(opt1x_, this, [this](bool on) { (void)session_.selectOvertimeTimes(on); });
     auto* options = new QHBoxLayout;
     options->addWidget(opt1x_);
     options->addWidget(opt2x_);
@@ -230,8 +225,8 @@ QWidget* MainWindowView::buildEntries() {
     ckLouisPrior_ = new QCheckBox(qs(session_.main.ckLouisPrior.caption), group);
     ckLouisPrior_->setObjectName(QStringLiteral("ckLouisPrior"));
     ckLouisPrior_->setToolTip(QStringLiteral("Check if calculating prior to April 1st 2005"));
-    connect(ckLouisPrior_, &QCheckBox::toggled, this,
-            [this](bool on) { (void)session_.louisianaPriorChanged(on); });
+    followToggle(ckLouisPrior_, this,
+                 [this](bool on) { (void)session_.louisianaPriorChanged(on); });
     grid->addWidget(ckLouisPrior_, 10, 0, 1, 3);
 
     grid->setColumnStretch(2, 1);
@@ -345,63 +340,39 @@ void MainWindowView::redraw() {
     lbUser_->setText(qs(m.lbUser.caption));
     lbTableNotice_->setText(qs(m.lbTableNotice.caption));
     lbTableVersion_->setText(qs(m.lbTableVersion.caption));
-    setText(txtWeek_, m.txtWeek.text);
+    showText(txtWeek_, m.txtWeek.text);
     txtWeek_->setAccessibleDescription(txtWeek_->toolTip());
     for (std::size_t i = 0; i < txtAmount_.size(); ++i) {
-        setText(txtAmount_[i], m.txtAmount[i].text);
+        showText(txtAmount_[i], m.txtAmount[i].text);
     }
-    opt1x_->setChecked(m.opt1x.value);
-    opt2x_->setChecked(!m.opt1x.value);
-    ckLouisPrior_->setChecked(m.ckLouisPrior.value != 0);
+    showChecked(opt1x_, m.opt1x.value);
+    showChecked(opt2x_, !m.opt1x.value);
+    showChecked(ckLouisPrior_, m.ckLouisPrior.value != 0);
     ckLouisPrior_->setVisible(m.ckLouisPrior.visible);
     for (std::size_t i = 0; i < lbTaxDed_.size(); ++i) {
         const QString caption = qs(m.lbTaxTag[i].caption);
         lbTaxTag_[i]->setText(caption);
         lbTaxDed_[i]->setAccessibleName(caption);
-        setText(lbTaxDed_[i], m.lbTaxDed[i].caption);
+        showText(lbTaxDed_[i], m.lbTaxDed[i].caption);
     }
     const std::pair<QLineEdit*, const Label*> figures[] = {
         {lbSDI_, &m.lbSDI},     {lbSUI_, &m.lbSUI},     {lbCafe_, &m.lbCafe},
         {Label13_, &m.Label13}, {lbTaxes_, &m.lbTaxes}, {lbDeduct_, &m.lbDeduct},
         {lbNet_, &m.lbNet},     {lbOverT_, &m.lbOverT}, {lbTips_, &m.lbTips}};
     for (const auto& [figure, label] : figures) {
-        setText(figure, label->caption);
-    }
-    // The register window closes when the session no longer shows it (another employee).
-    for (RegisterWindowView* view : findChildren<RegisterWindowView*>()) {
-        view->followSession();
-    }
-    // New and Open unload the check screen with the employee it was written for.
-    if (checks_ && !session_.checkWriter.loaded()) {
-        checks_->close();
-    }
-    // A settings dialog stays on the screen while the session shows it (a calculation keeps its
-    // edits); New, Open and "Make Default" unload it.
-    if (stateTax_) {
-        stateTax_->followSession();
-    }
-    if (cityTax_) {
-        cityTax_->followSession();
-    }
-    if (nonCityTax_) {
-        nonCityTax_->followSession();
+        showText(figure, label->caption);
     }
 }
 
 void MainWindowView::startUp(const std::string& today) {
     Outcome started = session_.startUp(today);
-    redraw();
     if (!started.messages.empty()) {
-        QTimer::singleShot(0, this, [this, messages = started.messages] {
-            asker_.tell(messages);
-            redraw();
-        });
+        QTimer::singleShot(0, this, [this, messages = started.messages] { asker_.tell(messages); });
     }
 }
 
 void MainWindowView::showOutcome(const Outcome& outcome) {
     asker_.tell(outcome.messages);
-    redraw();
 }
 
 void MainWindowView::finish(const WorkflowEnd& end) {
@@ -424,7 +395,7 @@ void MainWindowView::calculate() {
 }
 
 void MainWindowView::clearAll() {
-    showOutcome(session_.clearPeriod());
+    showOutcome(session_.Clear_All());
 }
 
 void MainWindowView::newEmployee() {
@@ -451,16 +422,10 @@ void MainWindowView::userInfo() {
     }
     TaxInfoDialogView dialog(session_, asker_, this);
     asker_.runModal(dialog);
-    redraw();
 }
 
 void MainWindowView::help() {
-    if (!help_) {
-        help_ = new HelpWindow(session_.dataFolder, this);
-    }
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    showModeless(help_, false, [this] { return new HelpWindow(session_.dataFolder, this); });
 }
 
 void MainWindowView::about() {
@@ -478,18 +443,11 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
         if (!end.endProgram) {
             // The register could not be saved: the program stays, the window with it.
             event->ignore();
-            redraw();
             return;
         }
         ending_ = true;
     }
-    for (QWidget* window : {static_cast<QWidget*>(help_), static_cast<QWidget*>(checks_),
-                            static_cast<QWidget*>(heading_), static_cast<QWidget*>(stateTax_),
-                            static_cast<QWidget*>(cityTax_), static_cast<QWidget*>(nonCityTax_)}) {
-        if (window != nullptr) {
-            window->close();
-        }
-    }
+    closeModeless({help_, checks_, heading_, stateTax_, cityTax_, nonCityTax_});
     event->accept();
 }
 

@@ -19,6 +19,7 @@
 #include "ui/asker.hpp"
 #include "ui/save_user_dialog_view.hpp"
 #include "ui/session_printer.hpp"
+#include "ui/windows.hpp"
 
 namespace quillon::ui {
 
@@ -73,8 +74,9 @@ class MainWindowView : public QMainWindow {
     void printImage();      // File > "&Print Image"
     void companyHeading();  // Options > "H&eader"
 
-    // --- The windows of later versions. Each is one hook: wiring a window replaces its body
-    // (later_windows.cpp).
+    // --- The other windows (later_windows.cpp): the settings dialogs and the register window,
+    // and the hooks of the windows not built yet, each of which says so until wiring its window
+    // replaces its body.
     void vacationTracker();   // Forms > "&Vacation", the "Vacation" button
     void overtimeTracker();   // Forms > "OT %", the "OverTime" button
     void yearToDate();        // Forms > "&Year to Date", the "Year to Date" button
@@ -90,6 +92,7 @@ class MainWindowView : public QMainWindow {
 
     Session& session_;
     Asker& asker_;
+    SessionWatch watch_;
     WindowQuestions questions_;
     bool ending_ = false;
     QPointer<HelpWindow> help_;

@@ -26,13 +26,16 @@ constexpr std::array<ColumnOf, 4> kColumns = {{
 }  // namespace
 
 NonCityDialogView::NonCityDialogView(Session& session, Asker& asker, QWidget* parent)
-    : QDialog(parent), session_(session), asker_(asker) {
+    : QDialog(parent),
+      session_(session),
+      asker_(asker),
+      watch_(session, Part::NonCityDialog, [this](Changes) { followSession(); }) {
     setObjectName(QStringLiteral("DialogNonCity"));
     setModal(false);
 
     auto typing = [this](QLineEdit* box, const BadBox& where) {
-        connect(box, &QLineEdit::textEdited, this, [this, where](const QString& typed) {
-            finish(session_.nonCityDialogType(where, text(typed)));
+        followText(box, this, [this, where](const std::string& typed) {
+            finish(session_.nonCityDialogType(where, typed));
         });
     };
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
@@ -136,8 +139,9 @@ void NonCityDialogView::followSession() {
 
 void NonCityDialogView::finish(const Outcome& outcome) {
     asker_.tell(outcome.messages);
-    followModel(
-        *this, session_.nonCityDialog.shown, [this] { redraw(); }, outcome.badBox);
+    if (session_.nonCityDialog.shown) {
+        focusBox(this, outcome.badBox);
+    }
 }
 
 void NonCityDialogView::reject() {

@@ -9,6 +9,7 @@
 
 #include "session/session.hpp"
 #include "ui/asker.hpp"
+#include "ui/windows.hpp"
 
 namespace quillon::ui {
 
@@ -25,11 +26,12 @@ class NonCityDialogView : public QDialog {
     void reject() override;  // "&CANCEL", Escape and the close box
 
   private:
-    [[nodiscard]] NonCityDialog& model() { return *session_.nonCityDialog.model; }
+    [[nodiscard]] const NonCityDialog& model() const { return *session_.nonCityDialog.model; }
     void finish(const Outcome& outcome);
 
     Session& session_;
     Asker& asker_;
+    SessionWatch watch_;
     // txtNonMinBi, txtNonExpBi, txtNonMinWk, txtNonExpWk, rows 0 to 7.
     std::array<std::array<QLineEdit*, 8>, 4> columns_{};
     QLineEdit* txtNonPer_ = nullptr;

@@ -104,7 +104,7 @@ QComboBox* PrintOffsetDialogView::offsetList(const char* name, TextBox PrintOffs
     list->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     selectAllOnFocus(list, list->lineEdit());
     connect(list, &QComboBox::editTextChanged, this, [this, field](const QString& typed) {
-        (model().*field).text = text(typed);
+        (void)printOffsetType(session_, field, text(typed));
         offsetsChanged();
     });
     return list;

@@ -38,7 +38,7 @@ class PrintOffsetDialogView : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    [[nodiscard]] PrintOffsetDialog& model() { return *session_.printOffset.model; }
+    [[nodiscard]] const PrintOffsetDialog& model() const { return *session_.printOffset.model; }
     QComboBox* offsetList(const char* name, TextBox PrintOffsetDialog::*field);
     void offsetsChanged();
 

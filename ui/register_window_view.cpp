@@ -51,11 +51,10 @@ QString totalName(const RegisterWindow& w, std::size_t b) {
     return QStringLiteral("TOTALS, ") + heading;
 }
 
-void setText(QLineEdit* box, const std::string& value) {
-    const QString shown = qs(value);
-    if (box->text() != shown) {
-        box->setText(shown);
-        box->setCursorPosition(0);
+// An accessible name set only when it changes.
+void nameBox(QLineEdit* box, const QString& name) {
+    if (box->accessibleName() != name) {
+        box->setAccessibleName(name);
     }
 }
 
@@ -144,6 +143,7 @@ RegisterWindowView::RegisterWindowView(Session& session, Asker& asker, SessionPr
       session_(session),
       asker_(asker),
       printer_(printer),
+      watch_(session, Part::Register, [this](Changes) { followSession(); }),
       questions_(session, asker, this) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowFlag(Qt::Window);
@@ -254,8 +254,8 @@ QWidget* RegisterWindowView::buildBlock(int firstRow, int lastRow) {
             }
             if (info.editable) {
                 const auto column = static_cast<GridColumn>(c);
-                connect(box, &QLineEdit::textEdited, this,
-                        [this, row, column](const QString& t) { typed(row, column, t); });
+                followText(box, this,
+                           [this, row, column](const std::string& t) { typed(row, column, t); });
             }
             grid->addWidget(box, line, static_cast<int>(c) + 1);
             cells_[slot][c] = box;
@@ -301,8 +301,7 @@ QWidget* RegisterWindowView::buildStrip() {
             box->setValidator(new NumericKeys(box));
         }
         const auto totalBox = static_cast<TotalBox>(b);
-        connect(box, &QLineEdit::textEdited, this,
-                [this, totalBox](const QString& t) { typedTotal(totalBox, t); });
+        followText(box, this, [this, totalBox](const std::string& t) { typedTotal(totalBox, t); });
         auto* heading = new QLabel(strip);
         heading->setObjectName(qs(std::string(info.control) + "Heading"));
         heading->setBuddy(box);
@@ -364,14 +363,14 @@ void RegisterWindowView::redraw() {
         const int row = static_cast<int>(slot) + 1;
         for (std::size_t c = 0; c < kGridColumns; ++c) {
             QLineEdit* box = cells_[slot][c];
-            setText(box, w.grid[slot][c]);
-            box->setAccessibleName(QStringLiteral("Week %1, %2").arg(row).arg(columnName(w, c)));
+            showText(box, w.grid[slot][c]);
+            nameBox(box, QStringLiteral("Week %1, %2").arg(row).arg(columnName(w, c)));
         }
     }
     for (std::size_t b = 0; b < kTotalBoxes; ++b) {
         totalHeadings_[b]->setText(qs(w.totalHeadings[b]));
-        setText(totals_[b], w.totals[b]);
-        totals_[b]->setAccessibleName(totalName(w, b));
+        showText(totals_[b], w.totals[b]);
+        nameBox(totals_[b], totalName(w, b));
     }
 }
 
@@ -380,6 +379,8 @@ void RegisterWindowView::followSession() {
         dismiss();
     } else if (model().hidden) {
         hide();
+    } else {
+        redraw();
     }
 }
 
@@ -390,7 +391,6 @@ void RegisterWindowView::dismiss() {
 
 void RegisterWindowView::showOutcome(const Outcome& outcome) {
     asker_.tell(outcome.messages);
-    redraw();
 }
 
 void RegisterWindowView::post(int row) {
@@ -398,29 +398,23 @@ void RegisterWindowView::post(int row) {
 }
 
 void RegisterWindowView::deleteRow(int row) {
-    showOutcome(model().DeleteRow(row, session_.yearRegister));
+    showOutcome(DeleteRow(session_, row));
 }
 
 void RegisterWindowView::clearAll() {
-    showOutcome(model().clearAllCommand(session_.yearRegister));
+    showOutcome(clearAllCommand(session_));
 }
 
 void RegisterWindowView::add() {
-    showOutcome(model().addCommand(session_.yearRegister));
+    showOutcome(addCommand(session_));
 }
 
-void RegisterWindowView::typed(int row, GridColumn column, const QString& text) {
-    Outcome outcome = model().typeInto(row, column, ui::text(text));
-    if (!outcome.ok) {
-        showOutcome(outcome);  // the box shows what the model kept
-    }
+void RegisterWindowView::typed(int row, GridColumn column, const std::string& text) {
+    showOutcome(typeIntoRegister(session_, row, column, text));  // the box shows what it kept
 }
 
-void RegisterWindowView::typedTotal(TotalBox box, const QString& text) {
-    Outcome outcome = model().typeIntoTotal(box, ui::text(text));
-    if (!outcome.ok) {
-        showOutcome(outcome);
-    }
+void RegisterWindowView::typedTotal(TotalBox box, const std::string& text) {
+    showOutcome(typeIntoRegisterTotal(session_, box, text));
 }
 
 void RegisterWindowView::print() {
@@ -429,8 +423,7 @@ void RegisterWindowView::print() {
     if (!printer_.choose(asker_)) {
         return;  // cancelled: nothing is printed
     }
-    const std::string today = session_.today.empty() ? session_.main.txtWeek.text : session_.today;
-    const PrintJob job = printRegister(session_, today);
+    const PrintJob job = printRegister(session_, session_.today);
     if (!job.outcome.ok) {
         showOutcome(job.outcome);
         return;
@@ -468,8 +461,7 @@ void RegisterWindowView::closeRegister() {
     Outcome closed = closeRegisterWindow(session_, questions_);
     asker_.tell(closed.messages);
     if (session_.registerWindow) {
-        redraw();  // not saved: the window stays with its rows
-        return;
+        return;  // not saved: the window stays with its rows
     }
     dismiss();
     if (QWidget* main = parentWidget()) {
@@ -499,7 +491,6 @@ void RegisterWindowView::closeEvent(QCloseEvent* event) {
         return;
     }
     asker_.tell(useCloseInsteadMessage());
-    redraw();
     event->ignore();
 }
 

@@ -17,6 +17,7 @@
 #include "ui/asker.hpp"
 #include "ui/save_user_dialog_view.hpp"
 #include "ui/session_printer.hpp"
+#include "ui/windows.hpp"
 
 namespace quillon::ui {
 
@@ -53,9 +54,9 @@ class RegisterWindowView : public QMainWindow {
 
     // Every box from the model.
     void redraw();
-    // After the main window changed the session: a register the session no longer shows (another
+    // Whenever the session changes the register: a register the session no longer shows (another
     // employee opened or created) closes the window without a question; one that "Print Check"
-    // hid is hidden.
+    // hid is hidden; else the window is drawn again.
     void followSession();
     // Closes the window without the closing question: a fresh window replaces it.
     void dismiss();
@@ -83,15 +84,16 @@ class RegisterWindowView : public QMainWindow {
     void print();
     void excel();
     void closeRegister();
-    void typed(int row, GridColumn column, const QString& text);
-    void typedTotal(TotalBox box, const QString& text);
+    void typed(int row, GridColumn column, const std::string& text);
+    void typedTotal(TotalBox box, const std::string& text);
 
     void showOutcome(const Outcome& outcome);
-    RegisterWindow& model() { return *session_.registerWindow; }
+    [[nodiscard]] const RegisterWindow& model() const { return *session_.registerWindow; }
 
     Session& session_;
     Asker& asker_;
     SessionPrinter& printer_;
+    SessionWatch watch_;
     WindowQuestions questions_;
     bool closing_ = false;
 

@@ -1,5 +1,7 @@
 #include "ui/settings_tables.hpp"
 
+#include <QSignalBlocker>
+
 #include <algorithm>
 
 #include "ui/controls.hpp"
@@ -103,6 +105,7 @@ QPushButton* dialogButton(const QString& caption, const char* objectName, QWidge
 void draw(QLineEdit* box, const TextBox& model) {
     const QString text = qs(model.text);
     if (box->text() != text) {
+        const QSignalBlocker quiet(box);
         box->setText(text);
     }
     box->setEnabled(model.enabled);
@@ -111,7 +114,7 @@ void draw(QLineEdit* box, const TextBox& model) {
 
 void draw(QCheckBox* box, const CheckBox& model) {
     box->setText(qs(model.caption));
-    box->setChecked(model.value != 0);
+    showChecked(box, model.value != 0);
     box->setEnabled(model.enabled);
     box->setVisible(model.visible);
 }

@@ -85,7 +85,10 @@ void keepPlace(QWidget* w) {
 }  // namespace
 
 StateDialogView::StateDialogView(Session& session, Asker& asker, QWidget* parent)
-    : QDialog(parent), session_(session), asker_(asker) {
+    : QDialog(parent),
+      session_(session),
+      asker_(asker),
+      watch_(session, Part::StateDialog, [this](Changes) { followSession(); }) {
     setObjectName(QStringLiteral("DialogState"));
     setModal(false);
 
@@ -248,8 +251,8 @@ StateDialogView::StateDialogView(Session& session, Asker& asker, QWidget* parent
         specialStates_[i] = checkBox(kSpecialStateNames[i], specials);
         specialGrid->addWidget(specialStates_[i], static_cast<int>(i / 6), static_cast<int>(i % 6));
         const auto which = static_cast<SpecialState>(i);
-        connect(specialStates_[i], &QCheckBox::clicked, this,
-                [this, which] { finish(session_.stateDialogPressSpecialState(which)); });
+        followToggle(specialStates_[i], this,
+                     [this, which](bool) { finish(session_.stateDialogPressSpecialState(which)); });
     }
     ckNoStateTax_ = checkBox("ckNoStateTax", this);
     ckRoundOff_ = checkBox("ckRoundOff", this);
@@ -264,21 +267,20 @@ StateDialogView::StateDialogView(Session& session, Asker& asker, QWidget* parent
     choices->addLayout(switches);
     choices->addStretch(1);
 
-    connect(ckNoStateTax_, &QCheckBox::clicked, this,
-            [this](bool on) { finish(session_.stateDialogNoStateTax(on)); });
-    connect(ckRoundOff_, &QCheckBox::clicked, this,
-            [this](bool on) { finish(session_.stateDialogRoundState(on)); });
-    connect(ckSpouse_, &QCheckBox::clicked, this,
-            [this](bool on) { finish(session_.stateDialogSpouseWorks(on)); });
-    connect(ckSDI_, &QCheckBox::clicked, this,
-            [this](bool on) { finish(session_.stateDialogUseBase(UseBase::Sdi, on)); });
-    connect(ckSUI_, &QCheckBox::clicked, this,
-            [this](bool on) { finish(session_.stateDialogUseBase(UseBase::Sui, on)); });
+    followToggle(ckNoStateTax_, this,
+                 [this](bool on) { finish(session_.stateDialogNoStateTax(on)); });
+    followToggle(ckRoundOff_, this,
+                 [this](bool on) { finish(session_.stateDialogRoundState(on)); });
+    followToggle(ckSpouse_, this, [this](bool on) { finish(session_.stateDialogSpouseWorks(on)); });
+    followToggle(ckSDI_, this,
+                 [this](bool on) { finish(session_.stateDialogUseBase(UseBase::Sdi, on)); });
+    followToggle(ckSUI_, this,
+                 [this](bool on) { finish(session_.stateDialogUseBase(UseBase::Sui, on)); });
 
     // Typing into a box: the session takes the text or refuses it whole.
     auto typing = [this](QLineEdit* box, const BadBox& where) {
-        connect(box, &QLineEdit::textEdited, this, [this, where](const QString& typed) {
-            finish(session_.stateDialogType(where, text(typed)));
+        followText(box, this, [this, where](const std::string& typed) {
+            finish(session_.stateDialogType(where, typed));
         });
     };
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
@@ -386,9 +388,9 @@ void StateDialogView::followSession() {
 
 void StateDialogView::finish(const Outcome& outcome) {
     asker_.tell(outcome.messages);
-    emit mainWindowChanged();
-    followModel(
-        *this, session_.stateDialog.shown, [this] { redraw(); }, outcome.badBox);
+    if (session_.stateDialog.shown) {
+        focusBox(this, outcome.badBox);
+    }
 }
 
 void StateDialogView::button(Outcome (Session::*operation)()) {

@@ -15,6 +15,7 @@
 
 #include "session/session.hpp"
 #include "ui/asker.hpp"
+#include "ui/windows.hpp"
 
 namespace quillon::ui {
 
@@ -27,24 +28,21 @@ class StateDialogView : public QDialog {
     // Every control from the model.
     void redraw();
     // Drawn again while the session shows the dialog, hidden when it no longer does (saved,
-    // cancelled, another employee opened).
+    // cancelled, another employee opened): whenever the session changes the dialog's model.
     void followSession();
 
     void reject() override;  // "CANCEL", Escape and the close box
 
-  signals:
-    // An operation changed what the main window shows (its Louisiana box).
-    void mainWindowChanged();
-
   private:
-    [[nodiscard]] StateDialog& model() { return *session_.stateDialog.model; }
-    // The end of every operation: its messages, the focus in a box it refused, the dialog
-    // drawn again or hidden.
+    [[nodiscard]] const StateDialog& model() const { return *session_.stateDialog.model; }
+    // The end of every operation: its messages and the focus in a box it refused (the session
+    // has told the dialog to redraw or hide).
     void finish(const Outcome& outcome);
     void button(Outcome (Session::*operation)());
 
     Session& session_;
     Asker& asker_;
+    SessionWatch watch_;
 
     // txtStateMinBS, txtStateAmtBS, txtStatePerBS, txtStateMinBM, txtStateAmtBM, txtStatePerBM,
     // txtStateSgExp, txtStateMarExp, rows 0 to 9.

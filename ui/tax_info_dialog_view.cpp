@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "ui/controls.hpp"
@@ -13,12 +14,6 @@
 namespace quillon::ui {
 namespace {
 
-std::array<TextBox*, 5> captionBoxes(TaxInfoDialog& m) {
-    return {&m.txtTax5, &m.txtTax6, &m.txtTax7, &m.txtTax8, &m.txtTax9};
-}
-std::array<TextBox*, 5> amountBoxes(TaxInfoDialog& m) {
-    return {&m.txtMuni, &m.txtBond, &m.txtDues, &m.txtPension, &m.txtMisc};
-}
 constexpr std::array<const char*, 5> kCaptionNames = {"txtTax5", "txtTax6", "txtTax7", "txtTax8",
                                                       "txtTax9"};
 constexpr std::array<const char*, 5> kAmountNames = {"txtMuni", "txtBond", "txtDues", "txtPension",
@@ -62,17 +57,13 @@ QLabel* labelFor(QWidget* control, const QString& caption, QWidget* parent) {
     return label;
 }
 
-void setChecked(QCheckBox* box, const CheckBox& model) {
-    box->setChecked(model.value != 0);
-}
-std::int16_t checkValue(const QCheckBox* box) {
-    return box->isChecked() ? 1 : 0;
-}
-
 }  // namespace
 
 TaxInfoDialogView::TaxInfoDialogView(Session& session, Asker& asker, QWidget* parent)
-    : QDialog(parent), session_(session), asker_(asker) {
+    : QDialog(parent),
+      session_(session),
+      asker_(asker),
+      watch_(session, Part::TaxInfo, [this](Changes) { fill(); }) {
     setObjectName(QStringLiteral("frmTaxInfo"));
     setWindowTitle(qs(model().caption));
     setModal(true);
@@ -122,14 +113,6 @@ TaxInfoDialogView::TaxInfoDialogView(Session& session, Asker& asker, QWidget* pa
     auto* frequency = new QButtonGroup(pay);
     frequency->addButton(optWeek_);
     frequency->addButton(optBiWeek_);
-    connect(optWeek_, &QRadioButton::clicked, this, [this] {
-        collect();
-        (void)session_.taxInfoFrequency(true);
-    });
-    connect(optBiWeek_, &QRadioButton::clicked, this, [this] {
-        collect();
-        (void)session_.taxInfoFrequency(false);
-    });
     payGrid->addWidget(optWeek_, 0, 2);
     payGrid->addWidget(optBiWeek_, 1, 2);
     payGrid->setColumnStretch(3, 1);
@@ -191,14 +174,8 @@ TaxInfoDialogView::TaxInfoDialogView(Session& session, Asker& asker, QWidget* pa
             amount->addWidget(new QLabel(QStringLiteral("%"), deductions));
         }
         deductionGrid->addLayout(amount, 1, column);
-        // The amount box is named by the caption above it, as the operator names it.
-        auto nameAmount = [this, i](const QString& caption) {
-            txtAmount_[i]->setAccessibleName(
-                caption +
-                (i == 3 ? QStringLiteral(", percent of gross pay") : QStringLiteral(", dollars")));
-        };
-        connect(txtTax_[i], &QLineEdit::textChanged, this, nameAmount);
-        nameAmount(QString());
+        connect(txtTax_[i], &QLineEdit::textChanged, this, [this, i] { nameAmount(i); });
+        nameAmount(i);
     }
 
     // K plan and cafeteria plan.
@@ -219,16 +196,6 @@ TaxInfoDialogView::TaxInfoDialogView(Session& session, Asker& asker, QWidget* pa
     plansGrid->addWidget(txtCafe_, 1, 2);
     plansGrid->addWidget(ckCafeState_, 1, 3);
     plansGrid->setColumnStretch(4, 1);
-    connect(ckKpFix_, &QCheckBox::clicked, this, [this](bool on) {
-        collect();
-        (void)session_.taxInfoKplanFixed(on);
-        showKplan();
-    });
-    connect(ckKpPer_, &QCheckBox::clicked, this, [this](bool on) {
-        collect();
-        (void)session_.taxInfoKplanPercent(on);
-        showKplan();
-    });
 
     auto* cmdOk = new QPushButton(QStringLiteral("Save"), this);
     auto* command1 = new QPushButton(QStringLiteral("Close"), this);
@@ -261,11 +228,58 @@ TaxInfoDialogView::TaxInfoDialogView(Session& session, Asker& asker, QWidget* pa
     layout->addLayout(columns);
     layout->addLayout(buttons);
 
+    follow();
     fill();
 }
 
+void TaxInfoDialogView::nameAmount(std::size_t i) {
+    // The amount box is named by the caption above it, as the operator names it.
+    txtAmount_[i]->setAccessibleName(
+        txtTax_[i]->text() +
+        (i == 3 ? QStringLiteral(", percent of gross pay") : QStringLiteral(", dollars")));
+}
+
+void TaxInfoDialogView::follow() {
+    std::vector<QLineEdit*> boxes = {txtName_,     txtAddress_,   txtStateCityZip_, txtSSnum_,
+                                     txtHourRate_, txtHourRate2_, txtTipsRate_,     txtFedAddL_,
+                                     txtKplan_,    txtCafe_};
+    boxes.insert(boxes.end(), txtTax_.begin(), txtTax_.end());
+    boxes.insert(boxes.end(), txtAmount_.begin(), txtAmount_.end());
+    for (QLineEdit* box : boxes) {
+        followText(box, this, [this, control = text(box->objectName())](const std::string& now) {
+            (void)session_.taxInfoType(control, now);
+        });
+    }
+    for (QComboBox* list : {cboStatus_, cboDepend_, cboStatus2_, cboDepend2_}) {
+        connect(list, &QComboBox::editTextChanged, this,
+                [this, control = text(list->objectName())](const QString& now) {
+                    (void)session_.taxInfoType(control, text(now));
+                });
+    }
+    for (QCheckBox* box : {ckFedExemp_, ckSSMediExemp_, ckSelfEmp_, ckNonCity_, ckCafeState_}) {
+        followToggle(box, this, [this, control = text(box->objectName())](bool on) {
+            (void)session_.taxInfoCheck(control, on);
+        });
+    }
+    followToggle(optWeek_, this, [this](bool on) {
+        if (on) {
+            (void)session_.taxInfoFrequency(true);
+        }
+    });
+    followToggle(optBiWeek_, this, [this](bool on) {
+        if (on) {
+            (void)session_.taxInfoFrequency(false);
+        }
+    });
+    followToggle(ckKpFix_, this, [this](bool on) { (void)session_.taxInfoKplanFixed(on); });
+    followToggle(ckKpPer_, this, [this](bool on) { (void)session_.taxInfoKplanPercent(on); });
+}
+
 void TaxInfoDialogView::fill() {
-    TaxInfoDialog& m = model();
+    if (!session_.taxInfo.loaded()) {
+        return;
+    }
+    const TaxInfoDialog& m = model();
     const std::pair<QLineEdit*, const TextBox*> boxes[] = {{txtName_, &m.txtName},
                                                            {txtAddress_, &m.txtAddress},
                                                            {txtStateCityZip_, &m.txtStateCityZip},
@@ -277,78 +291,44 @@ void TaxInfoDialogView::fill() {
                                                            {txtKplan_, &m.txtKplan},
                                                            {txtCafe_, &m.txtCafe}};
     for (const auto& [box, value] : boxes) {
-        box->setText(qs(value->text));
-        box->setCursorPosition(0);
+        showText(box, value->text);
     }
-    const auto captions = captionBoxes(m);
-    const auto amounts = amountBoxes(m);
+    const std::array<const TextBox*, 5> captions = {&m.txtTax5, &m.txtTax6, &m.txtTax7, &m.txtTax8,
+                                                    &m.txtTax9};
+    const std::array<const TextBox*, 5> amounts = {&m.txtMuni, &m.txtBond, &m.txtDues,
+                                                   &m.txtPension, &m.txtMisc};
     for (std::size_t i = 0; i < txtTax_.size(); ++i) {
-        txtTax_[i]->setText(qs(captions[i]->text));
-        txtAmount_[i]->setText(qs(amounts[i]->text));
+        showText(txtTax_[i], captions[i]->text);
+        showText(txtAmount_[i], amounts[i]->text);
+        nameAmount(i);
     }
-    cboStatus_->setCurrentText(qs(m.cboStatus.text));
-    cboDepend_->setCurrentText(qs(m.cboDepend.text));
-    cboStatus2_->setCurrentText(qs(m.cboStatus2.text));
-    cboDepend2_->setCurrentText(qs(m.cboDepend2.text));
-    optWeek_->setChecked(m.optWeek.value);
-    optBiWeek_->setChecked(m.optBiWeek.value);
-    setChecked(ckFedExemp_, m.ckFedExemp);
-    setChecked(ckSSMediExemp_, m.ckSSMediExemp);
-    setChecked(ckSelfEmp_, m.ckSelfEmp);
-    setChecked(ckNonCity_, m.ckNonCity);
-    setChecked(ckCafeState_, m.ckCafeState);
-    showKplan();
-}
-
-void TaxInfoDialogView::showKplan() {
-    setChecked(ckKpFix_, model().ckKpFix);
-    setChecked(ckKpPer_, model().ckKpPer);
-}
-
-void TaxInfoDialogView::collect() {
-    TaxInfoDialog& m = model();
-    const std::pair<const QLineEdit*, TextBox*> boxes[] = {{txtName_, &m.txtName},
-                                                           {txtAddress_, &m.txtAddress},
-                                                           {txtStateCityZip_, &m.txtStateCityZip},
-                                                           {txtSSnum_, &m.txtSSnum},
-                                                           {txtHourRate_, &m.txtHourRate},
-                                                           {txtHourRate2_, &m.txtHourRate2},
-                                                           {txtTipsRate_, &m.txtTipsRate},
-                                                           {txtFedAddL_, &m.txtFedAddL},
-                                                           {txtKplan_, &m.txtKplan},
-                                                           {txtCafe_, &m.txtCafe}};
-    for (const auto& [box, value] : boxes) {
-        value->text = text(box->text());
+    const std::pair<QComboBox*, const TextBox*> lists[] = {{cboStatus_, &m.cboStatus},
+                                                           {cboDepend_, &m.cboDepend},
+                                                           {cboStatus2_, &m.cboStatus2},
+                                                           {cboDepend2_, &m.cboDepend2}};
+    for (const auto& [list, value] : lists) {
+        if (list->currentText() != qs(value->text)) {
+            const QSignalBlocker quiet(list);
+            list->setCurrentText(qs(value->text));
+        }
     }
-    const auto captions = captionBoxes(m);
-    const auto amounts = amountBoxes(m);
-    for (std::size_t i = 0; i < txtTax_.size(); ++i) {
-        captions[i]->text = text(txtTax_[i]->text());
-        amounts[i]->text = text(txtAmount_[i]->text());
+    showChecked(optWeek_, m.optWeek.value);
+    showChecked(optBiWeek_, m.optBiWeek.value);
+    const std::pair<QCheckBox*, const CheckBox*> checks[] = {
+        {ckFedExemp_, &m.ckFedExemp},   {ckSSMediExemp_, &m.ckSSMediExemp},
+        {ckSelfEmp_, &m.ckSelfEmp},     {ckNonCity_, &m.ckNonCity},
+        {ckCafeState_, &m.ckCafeState}, {ckKpFix_, &m.ckKpFix},
+        {ckKpPer_, &m.ckKpPer}};
+    for (const auto& [box, value] : checks) {
+        showChecked(box, value->value != 0);
     }
-    m.cboStatus.text = text(cboStatus_->currentText());
-    m.cboDepend.text = text(cboDepend_->currentText());
-    m.cboStatus2.text = text(cboStatus2_->currentText());
-    m.cboDepend2.text = text(cboDepend2_->currentText());
-    m.optWeek.value = optWeek_->isChecked();
-    m.optBiWeek.value = optBiWeek_->isChecked();
-    m.ckFedExemp.value = checkValue(ckFedExemp_);
-    m.ckSSMediExemp.value = checkValue(ckSSMediExemp_);
-    m.ckSelfEmp.value = checkValue(ckSelfEmp_);
-    m.ckNonCity.value = checkValue(ckNonCity_);
-    m.ckCafeState.value = checkValue(ckCafeState_);
-    m.ckKpFix.value = checkValue(ckKpFix_);
-    m.ckKpPer.value = checkValue(ckKpPer_);
 }
 
 void TaxInfoDialogView::save() {
-    collect();
     Outcome saved = session_.taxInfoSave();
     asker_.tell(saved.messages);
     if (saved.ok) {
         accept();  // the session has unloaded the dialog
-    } else if (session_.taxInfo.loaded()) {
-        fill();
     }
 }
 

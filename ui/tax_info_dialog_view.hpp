@@ -1,6 +1,6 @@
 // Options > "&User Info": the employee tax information dialog frmTaxInfo, modal, over the
-// session's User Info model. "Save" hands the boxes to the session's save; "Close" and the close
-// box drop the edits.
+// session's User Info model. Each box and check box hands its changes to the session; "Save"
+// takes them over and saves; "Close" and the close box drop the edits.
 #pragma once
 
 #include <QCheckBox>
@@ -12,6 +12,7 @@
 
 #include "session/session.hpp"
 #include "ui/asker.hpp"
+#include "ui/windows.hpp"
 
 namespace quillon::ui {
 
@@ -24,14 +25,17 @@ class TaxInfoDialogView : public QDialog {
     void reject() override;  // "Close", Escape and the close box
 
   private:
-    [[nodiscard]] TaxInfoDialog& model() { return *session_.taxInfo.model; }
-    void fill();     // every control from the model
-    void collect();  // every control into the model
-    void showKplan();
+    [[nodiscard]] const TaxInfoDialog& model() const { return *session_.taxInfo.model; }
+    // Every control hands each change of its own to the session.
+    void follow();
+    // Every control from the model, whenever the session changes it.
+    void fill();
+    void nameAmount(std::size_t deduction);
     void save();
 
     Session& session_;
     Asker& asker_;
+    SessionWatch watch_;
 
     QLineEdit *txtName_, *txtAddress_, *txtStateCityZip_, *txtSSnum_;
     QLineEdit *txtHourRate_, *txtHourRate2_, *txtTipsRate_;

@@ -312,7 +312,7 @@ TEST_F(DialogOperations, TheMainWindowsButtonsThroughTheSession) {
     ASSERT_TRUE(s.typeIntoEntryBox(0, "40").ok);
     ASSERT_TRUE(s.calculate().ok);
     EXPECT_FALSE(s.main.lbNet.caption.empty());
-    ASSERT_TRUE(s.clearPeriod().ok);
+    ASSERT_TRUE(s.Clear_All().ok);
     EXPECT_TRUE(s.main.lbNet.caption.empty());
     EXPECT_TRUE(s.main.txtAmount[0].text.empty());
 }

@@ -18,65 +18,16 @@
 #include "session/shown_period.hpp"
 #include "ui/controls.hpp"
 #include "ui/main_window_view.hpp"
+#include "ui/tests/desk.hpp"
 #include "ui/tests/scripted_asker.hpp"
 
 using namespace quillon;
 using quillon::ui::arrayName;
+using quillon::ui::testing::dataFolder;
+using quillon::ui::testing::Desk;
 using quillon::ui::testing::ScriptedAsker;
 
 namespace {
-
-std::filesystem::path dataFolder() {
-    return std::filesystem::path(QUILLON_SOURCE_DIR) / "data";
-}
-
-// A working folder with the federal table, a session started in it and the main window on it.
-struct Desk {
-    explicit Desk(bool withSample = false) {
-        folder = std::filesystem::path(dir.path().toStdString());
-        for (const auto& entry : std::filesystem::directory_iterator(dataFolder())) {
-            const std::string name = entry.path().filename().string();
-            if (withSample || name == "Federal16.dtt") {
-                std::filesystem::copy_file(entry.path(), folder / name);
-            }
-        }
-        session = std::make_unique<Session>(folder, folder);
-        window = std::make_unique<ui::MainWindowView>(*session, asker);
-        window->startUp("12/30/2016");
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) {
-            qWarning("the main window did not become active");
-        }
-    }
-
-    template <typename T = QWidget>
-    T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return widget;
-    }
-    QLineEdit* box(std::size_t i) const { return find<QLineEdit>(arrayName("txtAmount", i)); }
-    void menu(const char* action) const { find<QAction>(QString::fromLatin1(action))->trigger(); }
-    void click(const char* button) const {
-        QTest::mouseClick(find<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
-    }
-    // File > New answered No and the name.
-    void newEmployee(const std::string& name) {
-        asker.yes = {false};
-        asker.texts = {name};
-        menu("mnuNew");
-    }
-    bool exists(const std::string& name) const { return std::filesystem::exists(folder / name); }
-
-    QTemporaryDir dir;
-    std::filesystem::path folder;
-    ScriptedAsker asker;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<ui::MainWindowView> window;
-};
 
 // The result area as the window shows it, in the command-line tool's order.
 QStringList shownResults(const Desk& desk) {
@@ -122,7 +73,7 @@ class MainWindowTest : public QObject {
     void openTakesTheChosenEmployee();
     void helpShowsTheGuideAndAboutTheVersion();
     void helpWithoutTheGuideSaysWhereItBelongs();
-    void theFormKeepsItsRowsApartWhenResized();
+    void theLargestAmountsShowInFullAtTheSmallestSize();
 };
 
 void MainWindowTest::fortyHoursAndCalculateShowTheResultsAndWriteTheFiles() {
@@ -475,22 +426,28 @@ void MainWindowTest::helpWithoutTheGuideSaysWhereItBelongs() {
              qPrintable(text));
 }
 
-void MainWindowTest::theFormKeepsItsRowsApartWhenResized() {
+void MainWindowTest::theLargestAmountsShowInFullAtTheSmallestSize() {
+    // At the smallest size the window allows, an entry box holds the longest amount it takes and
+    // every figure the largest amount a period shows, without cutting a digit off.
     Desk desk;
-    for (QSize size : {QSize(200, 150), QSize(1280, 800), QSize(1920, 1200)}) {
-        desk.window->resize(size);
-        QApplication::processEvents();
-        QVERIFY(desk.window->width() >= desk.window->minimumSizeHint().width());
-        // Every entry box lies below the one before it, and every caption ends before its figure.
-        for (std::size_t i = 1; i < 8; ++i) {
-            QVERIFY(desk.box(i)->geometry().top() >= desk.box(i - 1)->geometry().bottom());
-        }
-        for (std::size_t i = 0; i < 11; ++i) {
-            auto* caption = desk.find<QLabel>(arrayName("lbTaxTag", i));
-            auto* figure = desk.find<QLineEdit>(arrayName("lbTaxDed", i));
-            QVERIFY(caption->geometry().right() < figure->geometry().left());
-            QCOMPARE(caption->geometry().center().y(), figure->geometry().center().y());
-        }
+    desk.window->resize(desk.window->minimumSizeHint());
+    QApplication::processEvents();
+    auto fits = [](QLineEdit* box, const QString& text) {
+        const QMargins margins = box->textMargins();
+        return box->contentsRect().width() - margins.left() - margins.right() >=
+               box->fontMetrics().horizontalAdvance(text);
+    };
+    for (std::size_t i = 0; i < 8; ++i) {
+        QVERIFY2(fits(desk.box(i), QStringLiteral("9999999.99")),
+                 qPrintable(arrayName("txtAmount", i)));
+    }
+    for (std::size_t i = 0; i < 11; ++i) {
+        auto* figure = desk.find<QLineEdit>(arrayName("lbTaxDed", i));
+        QVERIFY2(fits(figure, QStringLiteral("$99,999.00")), qPrintable(figure->objectName()));
+    }
+    for (const char* name : {"lbTaxes", "lbDeduct", "lbNet"}) {
+        auto* figure = desk.find<QLineEdit>(QString::fromLatin1(name));
+        QVERIFY2(fits(figure, QStringLiteral("$99,999.00")), name);
     }
 }
 
