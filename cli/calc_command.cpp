@@ -4,6 +4,7 @@
 
 #include "cli/commands.hpp"
 #include "records/fields.hpp"
+#include "session/saved_period.hpp"
 #include "session/session.hpp"
 #include "session/shown_period.hpp"
 
@@ -29,6 +30,14 @@ int calcCommand(const CommandPlace& place, const CommandLine& line) {
     }
     if (!typeAndCalculate(session, terminal, line)) {
         return 1;
+    }
+    // "Save This Pay Period" after the calculation, named by the week-ending box.
+    if (line.savePeriod) {
+        const Outcome saved = SavePeriod(session);
+        terminal.tell(saved.messages);
+        if (!saved.ok) {
+            return 1;
+        }
     }
 
     // The result area as the main window shows it.

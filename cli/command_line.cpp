@@ -62,6 +62,12 @@ const char* commandWord(CommandLine::Command command) {
             return "export";
         case CommandLine::Command::Print:
             return "print";
+        case CommandLine::Command::Period:
+            return "period";
+        case CommandLine::Command::Vacation:
+            return "vacation";
+        case CommandLine::Command::Overtime:
+            return "overtime";
     }
     return "";
 }
@@ -85,6 +91,10 @@ bool endsWithExtension(std::string_view file, std::string_view extension) {
         }
     }
     return true;
+}
+
+bool dayAccountKnown(std::string_view account) {
+    return account == "vacation" || account == "holiday" || account == "sick";
 }
 
 }  // namespace
@@ -116,6 +126,10 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             target = &line.checkDate;
         } else if (arg == "--memo") {
             target = &line.memo;
+        } else if (arg == "--salary") {
+            target = &line.salary;
+        } else if (arg == "--percent") {
+            target = &line.percent;
         }
         for (std::size_t h = 0; h < kHeadingOptions.size(); ++h) {
             if (arg == kHeadingOptions[h]) {
@@ -152,6 +166,58 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         }
         if (arg == "--json") {
             line.json = true;
+            continue;
+        }
+        if (arg == "--save-period") {
+            line.savePeriod = true;
+            continue;
+        }
+        if (arg == "--clear") {
+            line.clear = true;
+            continue;
+        }
+        if (arg == "--new-week") {
+            line.newWeek = true;
+            continue;
+        }
+        // Options with two or three values.
+        auto values = [&](std::size_t count) -> std::optional<std::vector<std::string>> {
+            if (i + count >= args.size()) {
+                return std::nullopt;
+            }
+            std::vector<std::string> taken(
+                args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                args.begin() + static_cast<std::ptrdiff_t>(i + count) + 1);
+            i += count;
+            return taken;
+        };
+        if (arg == "--start") {
+            auto v = values(2);
+            if (!v) {
+                return failure("--start needs an account and a balance");
+            }
+            line.starts.push_back({(*v)[0], (*v)[1]});
+            continue;
+        }
+        if (arg == "--take") {
+            auto v = values(3);
+            if (!v) {
+                return failure("--take needs an account, a date and the days");
+            }
+            line.takes.push_back({(*v)[0], (*v)[1], (*v)[2]});
+            continue;
+        }
+        if (arg == "--amount" || arg == "--date") {
+            auto v = values(2);
+            if (!v) {
+                return failure(arg + " needs a row and a text");
+            }
+            const std::optional<int> row = rowNumber((*v)[0]);
+            if (!row) {
+                return failure(arg + " takes a row, 1 to 53 (1 to 27 bi-weekly), not " +
+                               quotedExcerpt((*v)[0]));
+            }
+            (arg == "--amount" ? line.amounts : line.dates).push_back({*row, (*v)[1]});
             continue;
         }
         bool entry = false;
@@ -192,6 +258,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         {"register", CommandLine::Command::Register, 1, "expected a command and a name"},
         {"export", CommandLine::Command::Export, 2, "expected export NAME FILE.xlsx"},
         {"print", CommandLine::Command::Print, 2, "expected print WHAT NAME --pdf FILE.pdf"},
+        {"period", CommandLine::Command::Period, 2, "expected period NAME DATE"},
+        {"vacation", CommandLine::Command::Vacation, 1, "expected a command and a name"},
+        {"overtime", CommandLine::Command::Overtime, 1, "expected a command and a name"},
     };
     if (word == "check") {
         line.command = CommandLine::Command::Check;
@@ -218,6 +287,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         } else if (line.command == CommandLine::Command::Print) {
             line.printKind = positional[1];
             line.name = positional[2];
+        } else if (line.command == CommandLine::Command::Period) {
+            line.name = positional[1];
+            line.periodDate = positional[2];
         } else if (line.command != CommandLine::Command::Heading) {
             line.name = positional[1];
         }
@@ -262,8 +334,35 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         return failure(command + " takes no --post");
     }
     if (line.json && line.command != CommandLine::Command::Calc &&
-        line.command != CommandLine::Command::Register) {
+        line.command != CommandLine::Command::Register &&
+        line.command != CommandLine::Command::Period &&
+        line.command != CommandLine::Command::Vacation &&
+        line.command != CommandLine::Command::Overtime) {
         return failure(command + " takes no --json");
+    }
+    if (line.savePeriod && line.command != CommandLine::Command::Calc) {
+        return failure(command + " takes no --save-period");
+    }
+    if ((!line.starts.empty() || !line.takes.empty() || line.clear) &&
+        line.command != CommandLine::Command::Vacation) {
+        return failure("--start, --take and --clear are for vacation");
+    }
+    for (const auto& start : line.starts) {
+        if (!dayAccountKnown(start.account)) {
+            return failure("--start: ACCOUNT is vacation, holiday or sick, not " +
+                           quotedExcerpt(start.account));
+        }
+    }
+    for (const auto& take : line.takes) {
+        if (!dayAccountKnown(take.account)) {
+            return failure("--take: ACCOUNT is vacation, holiday or sick, not " +
+                           quotedExcerpt(take.account));
+        }
+    }
+    const bool overtimeOptions =
+        line.salary || line.percent || !line.amounts.empty() || !line.dates.empty() || line.newWeek;
+    if (overtimeOptions && line.command != CommandLine::Command::Overtime) {
+        return failure("--salary, --percent, --amount, --date and --new-week are for overtime");
     }
     if (line.pdf && line.command != CommandLine::Command::Print) {
         return failure(command + " takes no --pdf");

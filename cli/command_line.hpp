@@ -10,7 +10,18 @@
 namespace quillon {
 
 struct CommandLine {
-    enum class Command { New, Calc, Check, Heading, Register, Export, Print };
+    enum class Command {
+        New,
+        Calc,
+        Check,
+        Heading,
+        Register,
+        Export,
+        Print,
+        Period,
+        Vacation,
+        Overtime
+    };
     Command command = Command::Calc;
     std::string name;                // new, calc, register, export and print
     std::vector<std::string> names;  // check: the employees, none for every one in the folder
@@ -20,7 +31,27 @@ struct CommandLine {
     bool ot2x = false;
     bool louisianaPrior = false;
     std::optional<std::string> weekEnding;
-    bool json = false;           // calc and register
+    bool json = false;        // calc, register, period, vacation and overtime
+    bool savePeriod = false;  // calc --save-period
+    std::string periodDate;   // period NAME DATE: the week-ending date of the saved period
+    // vacation: --start ACCOUNT N, --take ACCOUNT DATE DAYS (in the order given), --clear.
+    struct StartBalance {
+        std::string account, balance;
+    };
+    struct DaysTaken {
+        std::string account, date, days;
+    };
+    std::vector<StartBalance> starts;
+    std::vector<DaysTaken> takes;
+    bool clear = false;
+    // overtime: the boxes typed (ROW 1 to 53; the frequency narrows it), then TOTAL or New Week.
+    struct RowText {
+        int row = 1;
+        std::string text;
+    };
+    std::optional<std::string> salary, percent;
+    std::vector<RowText> amounts, dates;
+    bool newWeek = false;
     std::optional<int> postRow;  // calc --post ROW: 1 to 53 (the frequency narrows it)
     std::string workbook;        // export: the .xlsx file to write
     // print: what to print ("statement", "check", "register") and the PDF file it goes into.
@@ -49,7 +80,13 @@ inline constexpr const char* kUsage =
     "usage: quillon-cli [--dir DIR] new NAME\n"
     "       quillon-cli [--dir DIR] calc NAME [--hours1 T] [--hours2 T] [--ot T] [--ot2x]\n"
     "                   [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
-    "                   [--week-ending T] [--louisiana-prior] [--post ROW] [--json]\n"
+    "                   [--week-ending T] [--louisiana-prior] [--post ROW] [--save-period]\n"
+    "                   [--json]\n"
+    "       quillon-cli [--dir DIR] period NAME DATE [--json]\n"
+    "       quillon-cli [--dir DIR] vacation NAME [--start ACCOUNT N]...\n"
+    "                   [--take ACCOUNT DATE DAYS]... [--clear] [--json]\n"
+    "       quillon-cli [--dir DIR] overtime NAME [--salary T] [--percent T] [--amount ROW T]...\n"
+    "                   [--date ROW T]... [--new-week] [--json]\n"
     "       quillon-cli [--dir DIR] check [NAME...]\n"
     "       quillon-cli [--dir DIR] heading [--company T] [--address T] [--zip T] [--id T]\n"
     "       quillon-cli [--dir DIR] register NAME [--json]\n"

@@ -27,6 +27,12 @@ struct CommandPlace {
 [[nodiscard]] int registerCommand(const CommandPlace& place, const CommandLine& line);
 // `calc`: the period typed, calculated (and posted with --post), and the result area listed.
 [[nodiscard]] int calcCommand(const CommandPlace& place, const CommandLine& line);
+// `period`: a saved pay period as "Get Pay Period" shows it.
+[[nodiscard]] int periodCommand(const CommandPlace& place, const CommandLine& line);
+// `vacation`: the vacation, holiday and sick tracker, set and saved from the options, listed.
+[[nodiscard]] int vacationCommand(const CommandPlace& place, const CommandLine& line);
+// `overtime`: the overtime tracker typed from the options, then TOTAL or New Week, listed.
+[[nodiscard]] int overtimeCommand(const CommandPlace& place, const CommandLine& line);
 // `print` and `export`: quillon-print, beside this program, run with the same arguments. Returns
 // only when it cannot be started.
 [[nodiscard]] int handOverToPrintProgram(char** argv);

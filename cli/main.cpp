@@ -40,6 +40,12 @@ int main(int argc, char** argv) {
             return newCommand(place, line);
         case CommandLine::Command::Register:
             return registerCommand(place, line);
+        case CommandLine::Command::Period:
+            return periodCommand(place, line);
+        case CommandLine::Command::Vacation:
+            return vacationCommand(place, line);
+        case CommandLine::Command::Overtime:
+            return overtimeCommand(place, line);
         default:
             return calcCommand(place, line);
     }

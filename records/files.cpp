@@ -606,6 +606,9 @@ FileContent nonCityFileContent(const std::filesystem::path& file, const NonCityS
 FileContent vacationFileContent(const std::filesystem::path& file, const VacationRecord& v) {
     return contentOf(file, [&](FieldWriter& w) { buildVacation(w, v); });
 }
+FileContent periodFileContent(const std::filesystem::path& file, const SavedPeriod& period) {
+    return contentOf(file, [&](FieldWriter& w) { buildPeriod(w, period); });
+}
 FileContent registerFileContent(const std::filesystem::path& file, const Register& r,
                                 int usedRows) {
     return contentOf(file, [&](FieldWriter& w) { buildRegister(w, r, usedRows); });

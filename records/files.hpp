@@ -167,6 +167,8 @@ Status readFederalTable(FieldReader& in, FederalTable& t);
                                              const NonCitySettings& n);
 [[nodiscard]] FileContent vacationFileContent(const std::filesystem::path& file,
                                               const VacationRecord& v);
+[[nodiscard]] FileContent periodFileContent(const std::filesystem::path& file,
+                                            const SavedPeriod& period);
 [[nodiscard]] FileContent registerFileContent(const std::filesystem::path& file, const Register& r,
                                               int usedRows);
 

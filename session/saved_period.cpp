@@ -137,9 +137,11 @@ Outcome SavePeriod(Session& session) {
         return std::move(*refused);
     }
     const SavedPeriod& period = std::get<SavedPeriod>(shown);
-    if (Status status = writePeriodFile(periodFile(session, main.txtWeek.text), period);
-        status.failed()) {
-        return failed(writeFailedMessage(status.error()));
+    // The one save transaction, under the folder lock the session may hold.
+    if (Outcome saved =
+            session.saveFiles({periodFileContent(periodFile(session, main.txtWeek.text), period)});
+        !saved.ok) {
+        return saved;
     }
     for (TextBox& box : main.txtAmount) {
         zeroWhereEmpty(box.text);

@@ -234,9 +234,10 @@ Outcome SaveVac(Session& session, const DialogVac& dialog) {
     if (Outcome refused = dialog.takeOver(taken); !refused.ok) {
         return refused;
     }
-    if (Status status = writeFiles({vacationFileContent(session.file(".hol"), taken)});
-        status.failed()) {
-        return failed(writeFailedMessage(status.error()));
+    // The one save transaction, under the folder lock the session may hold.
+    if (Outcome saved = session.saveFiles({vacationFileContent(session.file(".hol"), taken)});
+        !saved.ok) {
+        return saved;
     }
     session.vacation = taken;
     return {};
