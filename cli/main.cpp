@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "cli/command_line.hpp"
+#include "cli/opening_command.hpp"
+#include "cli/summary_command.hpp"
 #include "cli/program.hpp"
 #include "records/save.hpp"
 #include "session/check.hpp"
@@ -230,7 +232,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const CommandLine& line = *parsed.commandLine;
-    if (runsInPrintProgram(line.command)) {
+    if (runsInPrintProgram(line)) {
         return handOverToPrintProgram(argv);
     }
 
@@ -240,6 +242,9 @@ int main(int argc, char** argv) {
     }
     if (line.command == CommandLine::Command::Check) {
         return check(*folder, line.names);
+    }
+    if (line.command == CommandLine::Command::Summary) {
+        return summaryCommand(line, *folder, nullptr);
     }
 
     Terminal terminal;
@@ -268,6 +273,9 @@ int main(int argc, char** argv) {
     }
     if (line.command == CommandLine::Command::Register) {
         return printRegister(session, terminal, line.json);
+    }
+    if (line.command == CommandLine::Command::Opening) {
+        return openingCommand(session, terminal, line);
     }
     if (line.postRow && *line.postRow > session.registerRows()) {
         std::cerr << "quillon-cli: --post " << *line.postRow << ": the register of "
