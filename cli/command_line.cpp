@@ -5,6 +5,7 @@
 
 #include "engine/register.hpp"
 #include "records/fields.hpp"
+#include "session/opening_balances.hpp"
 
 namespace quillon {
 namespace {
@@ -68,6 +69,10 @@ const char* commandWord(CommandLine::Command command) {
             return "vacation";
         case CommandLine::Command::Overtime:
             return "overtime";
+        case CommandLine::Command::Summary:
+            return "summary";
+        case CommandLine::Command::Opening:
+            return "opening";
     }
     return "";
 }
@@ -130,6 +135,18 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             target = &line.salary;
         } else if (arg == "--percent") {
             target = &line.percent;
+        } else if (arg == "--csv") {
+            target = &line.csv;
+        } else if (arg == "--date" && !positional.empty() && positional[0] == "opening") {
+            // opening's --date takes the row's date; overtime's takes a row and a text (below).
+            target = &line.date;
+        }
+        // The opening row's amounts; --ot and --tips are the entry boxes' and are taken over
+        // below when the command is opening.
+        if (arg.size() > 2 && arg != "--ot" && arg != "--tips") {
+            if (const auto column = openingColumn(std::string_view(arg).substr(2))) {
+                target = &line.opening.at(*column);
+            }
         }
         for (std::size_t h = 0; h < kHeadingOptions.size(); ++h) {
             if (arg == kHeadingOptions[h]) {
@@ -154,6 +171,31 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
                 return failure("--post takes a register row, 1 to 53 (1 to 27 bi-weekly), not " +
                                quotedExcerpt(*v));
             }
+            continue;
+        }
+        if (arg == "--quarter" || arg == "--row") {
+            auto v = value();
+            if (!v) {
+                return failure(arg + " needs a value");
+            }
+            if (arg == "--row") {
+                line.row = rowNumber(*v);
+                if (!line.row) {
+                    return failure(
+                        "--row takes a register row, 1 to 53 (1 to 27 bi-weekly), "
+                        "not " +
+                        quotedExcerpt(*v));
+                }
+                continue;
+            }
+            if (v->size() != 1 || (*v)[0] < '1' || (*v)[0] > '4') {
+                return failure("--quarter takes 1, 2, 3 or 4, not " + quotedExcerpt(*v));
+            }
+            line.quarter = (*v)[0] - '0';
+            continue;
+        }
+        if (arg == "--year") {
+            line.year = true;
             continue;
         }
         if (arg == "--ot2x") {
@@ -228,6 +270,10 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
                     return failure(arg + " needs a value");
                 }
                 line.entries[static_cast<std::size_t>(option.box)] = *v;
+                if (const auto column = openingColumn(option.option.substr(2));
+                    column && (option.option == "--ot" || option.option == "--tips")) {
+                    line.opening.at(*column) = *v;
+                }
                 entry = true;
                 break;
             }
@@ -261,6 +307,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         {"period", CommandLine::Command::Period, 2, "expected period NAME DATE"},
         {"vacation", CommandLine::Command::Vacation, 1, "expected a command and a name"},
         {"overtime", CommandLine::Command::Overtime, 1, "expected a command and a name"},
+        {"summary", CommandLine::Command::Summary, 0,
+         "summary takes no name: it is over every employee of the folder"},
+        {"opening", CommandLine::Command::Opening, 1, "expected opening NAME"},
     };
     if (word == "check") {
         line.command = CommandLine::Command::Check;
@@ -290,14 +339,27 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         } else if (line.command == CommandLine::Command::Period) {
             line.name = positional[1];
             line.periodDate = positional[2];
-        } else if (line.command != CommandLine::Command::Heading) {
+        } else if (line.command != CommandLine::Command::Heading &&
+                   line.command != CommandLine::Command::Summary) {
             line.name = positional[1];
+        }
+    }
+    // --ot and --tips are the entry boxes of calc and print, and the row's overtime and tips of
+    // opening.
+    for (const auto& [box, column] : {std::pair<std::size_t, std::string_view>{2, "ot"},
+                                      std::pair<std::size_t, std::string_view>{7, "tips"}}) {
+        auto& amount = line.opening.at(*openingColumn(column));
+        if (line.command == CommandLine::Command::Opening) {
+            line.entries.at(box).clear();
+        } else {
+            amount.reset();
         }
     }
 
     // An empty name would name the default files (a script's unset variable, say).
     const bool named = line.command != CommandLine::Command::Check &&
-                       line.command != CommandLine::Command::Heading;
+                       line.command != CommandLine::Command::Heading &&
+                       line.command != CommandLine::Command::Summary;
     if (named && line.name.empty()) {
         return failure("NAME is empty: give the employee's name");
     }
@@ -337,7 +399,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         line.command != CommandLine::Command::Register &&
         line.command != CommandLine::Command::Period &&
         line.command != CommandLine::Command::Vacation &&
-        line.command != CommandLine::Command::Overtime) {
+        line.command != CommandLine::Command::Overtime &&
+        line.command != CommandLine::Command::Summary) {
         return failure(command + " takes no --json");
     }
     if (line.savePeriod && line.command != CommandLine::Command::Calc) {
@@ -364,8 +427,29 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     if (overtimeOptions && line.command != CommandLine::Command::Overtime) {
         return failure("--salary, --percent, --amount, --date and --new-week are for overtime");
     }
-    if (line.pdf && line.command != CommandLine::Command::Print) {
+    if (line.pdf && line.command != CommandLine::Command::Print &&
+        line.command != CommandLine::Command::Summary) {
         return failure(command + " takes no --pdf");
+    }
+    const bool summary = line.command == CommandLine::Command::Summary;
+    if ((line.quarter || line.year || line.csv) && !summary) {
+        return failure("--quarter, --year and --csv are for summary");
+    }
+    if (summary && line.quarter.has_value() == line.year) {
+        return failure("summary needs one of --quarter N and --year");
+    }
+    if (line.csv && !endsWithExtension(*line.csv, ".csv")) {
+        return failure("--csv writes a CSV file: FILE must end in .csv, not " +
+                       quotedExcerpt(*line.csv));
+    }
+    bool openingOptions = line.row || line.date;
+    for (const auto& amount : line.opening) {
+        openingOptions = openingOptions || amount.has_value();
+    }
+    if (openingOptions && line.command != CommandLine::Command::Opening) {
+        return failure(
+            "--row, --date and the opening amounts (--fed, --gross, ...) are for "
+            "opening");
     }
     if (line.command == CommandLine::Command::Print && !line.pdf) {
         return failure("print needs --pdf FILE.pdf");

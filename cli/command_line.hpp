@@ -20,7 +20,9 @@ struct CommandLine {
         Print,
         Period,
         Vacation,
-        Overtime
+        Overtime,
+        Summary,
+        Opening
     };
     Command command = Command::Calc;
     std::string name;                // new, calc, register, export and print
@@ -61,12 +63,26 @@ struct CommandLine {
     std::optional<std::string> offsetH, offsetV, checkDate, memo;
     // heading: the four boxes of "Print Out Heading" to set, in the order of the heading.
     std::array<std::optional<std::string>, 4> heading{};
+    // summary: --quarter 1 to 4, or --year; --csv FILE.csv (--json and --pdf as above).
+    std::optional<int> quarter;
+    bool year = false;
+    std::optional<std::string> csv;
+    // opening NAME: the register row (--row), its date and its amounts in the order of
+    // kOpeningColumns (session/opening_balances.hpp); those not given keep what the row holds.
+    std::optional<int> row;
+    std::optional<std::string> date;
+    std::array<std::optional<std::string>, 18> opening{};
 };
 
 // The commands quillon-cli hands to quillon-print, which links the page renderer and the
 // spreadsheet library.
 [[nodiscard]] constexpr bool runsInPrintProgram(CommandLine::Command command) {
     return command == CommandLine::Command::Export || command == CommandLine::Command::Print;
+}
+// The same for a whole command line: `summary --pdf` runs there too.
+[[nodiscard]] inline bool runsInPrintProgram(const CommandLine& line) {
+    return runsInPrintProgram(line.command) ||
+           (line.command == CommandLine::Command::Summary && line.pdf.has_value());
 }
 
 struct ParseResult {
@@ -94,6 +110,12 @@ inline constexpr const char* kUsage =
     "       quillon-cli [--dir DIR] print register NAME --pdf FILE.pdf\n"
     "       quillon-cli [--dir DIR] print statement NAME --pdf FILE [calc options]\n"
     "       quillon-cli [--dir DIR] print check NAME --pdf FILE [--offset-h N] [--offset-v N]\n"
-    "                   [--check-date T] [--memo T] [calc options]\n";
+    "                   [--check-date T] [--memo T] [calc options]\n"
+    "       quillon-cli [--dir DIR] summary (--quarter N | --year) [--json] [--csv FILE.csv]\n"
+    "                   [--pdf FILE.pdf]\n"
+    "       quillon-cli [--dir DIR] opening NAME [--row N] [--date T] [--fed T] [--ss T]\n"
+    "                   [--medi T] [--state T] [--city T] [--muni T] [--bond T] [--dues T]\n"
+    "                   [--pen T] [--misc T] [--kplan T] [--ot T] [--gross T] [--net T]\n"
+    "                   [--sdi T] [--sui T] [--cafe T] [--tips T]\n";
 
 }  // namespace quillon

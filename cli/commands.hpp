@@ -33,6 +33,8 @@ struct CommandPlace {
 [[nodiscard]] int vacationCommand(const CommandPlace& place, const CommandLine& line);
 // `overtime`: the overtime tracker typed from the options, then TOTAL or New Week, listed.
 [[nodiscard]] int overtimeCommand(const CommandPlace& place, const CommandLine& line);
+// `opening`: the opening balances typed into one register row and saved; the stored row printed.
+[[nodiscard]] int openingCommand(const CommandPlace& place, const CommandLine& line);
 // `print` and `export`: quillon-print, beside this program, run with the same arguments. Returns
 // only when it cannot be started.
 [[nodiscard]] int handOverToPrintProgram(char** argv);

@@ -10,6 +10,7 @@
 #include "cli/command_line.hpp"
 #include "cli/commands.hpp"
 #include "cli/program.hpp"
+#include "cli/summary_command.hpp"
 
 int main(int argc, char** argv) {
     using namespace quillon;
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const CommandLine& line = *parsed.commandLine;
-    if (runsInPrintProgram(line.command)) {
+    if (runsInPrintProgram(line)) {
         return handOverToPrintProgram(argv);
     }
 
@@ -30,6 +31,9 @@ int main(int argc, char** argv) {
     }
     if (line.command == CommandLine::Command::Check) {
         return checkCommand(*folder, line);
+    }
+    if (line.command == CommandLine::Command::Summary) {
+        return summaryCommand(line, *folder, nullptr);
     }
     Terminal terminal;
     const CommandPlace place{*folder, dataFolder(argv[0]), terminal};
@@ -46,6 +50,8 @@ int main(int argc, char** argv) {
             return vacationCommand(place, line);
         case CommandLine::Command::Overtime:
             return overtimeCommand(place, line);
+        case CommandLine::Command::Opening:
+            return openingCommand(place, line);
         default:
             return calcCommand(place, line);
     }

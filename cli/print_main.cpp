@@ -13,8 +13,10 @@
 #include "cli/command_line.hpp"
 #include "cli/print_kinds.hpp"
 #include "cli/program.hpp"
+#include "cli/summary_command.hpp"
 #include "print/register_sheet.hpp"
 #include "print/renderer.hpp"
+#include "print/year_report.hpp"
 #include "session/register_window.hpp"
 #include "session/session.hpp"
 
@@ -94,8 +96,9 @@ int main(int argc, char** argv) {
         return usageError(parsed.error);
     }
     const CommandLine& line = *parsed.commandLine;
-    if (!runsInPrintProgram(line.command)) {
-        return usageError("only print and export run here; quillon-cli runs the others");
+    if (!runsInPrintProgram(line)) {
+        return usageError(
+            "only print, export and summary --pdf run here; quillon-cli runs the others");
     }
     const PrintKind* kind = nullptr;
     if (line.command == CommandLine::Command::Print) {
@@ -115,6 +118,12 @@ int main(int argc, char** argv) {
     const std::optional<std::filesystem::path> folder = workingFolder(line, kProgram);
     if (!folder) {
         return 1;
+    }
+    if (line.command == CommandLine::Command::Summary) {
+        return summaryCommand(line, *folder, [&](const YearReport& report, const FolderLock& held) {
+            return writePdfFile(argc, argv, {yearReportPage(report, todayText())}, *line.pdf,
+                                &held);
+        });
     }
     Session session(*folder, dataFolder(argv[0]));
     Terminal terminal;

@@ -94,16 +94,27 @@ EmployeeRun runEmployee(const YearEmployee& e, SummaryPeriod period) {
 
     Currency ssCounted;        // Social Security wages and tips of the year so far
     Currency medicareCounted;  // Medicare wages of the year so far
+    // The bases are crossed in date order, which is the slot order of rows posted week by
+    // week; a row entered later in a lower date (an opening balance in the first empty slot)
+    // counts where its date puts it. Rows of one date keep their slot order.
+    std::vector<std::pair<std::size_t, Date2016>> dated;
     for (std::size_t i = 0; i < e.rows.size(); ++i) {
         const RegisterRow& row = e.rows[i];
         if (emptyRegisterRow(row)) {
             continue;
         }
-        const std::optional<Date2016> date = date2016(row.Date);
-        if (!date) {
+        if (const std::optional<Date2016> date = date2016(row.Date)) {
+            dated.emplace_back(i, *date);
+        } else {
             run.skipped.push_back(SkippedRow{e.userFile, static_cast<int>(i) + 1, row.Date});
-            continue;
         }
+    }
+    std::stable_sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) {
+        return a.second.dayOfYear() < b.second.dayOfYear();
+    });
+    for (const auto& [i, day] : dated) {
+        const RegisterRow& row = e.rows[i];
+        const std::optional<Date2016> date = day;
         const Currency gross = registerAmount(row.Gross);
         const Currency tips = registerAmount(row.Tips);
         const Currency cafeteria = registerAmount(row.Cafe);

@@ -166,8 +166,9 @@ std::string deductionName(const std::string& name, const char* place) {
 
 }  // namespace
 
-std::variant<YearFolder, FileError> readYearFolder(const std::filesystem::path& folder) {
-    if (Recovery recovery = finishInterruptedSave(folder); recovery.status.failed()) {
+std::variant<YearFolder, FileError> readYearFolder(const std::filesystem::path& folder,
+                                                   const FolderLock* lock) {
+    if (Recovery recovery = finishInterruptedSave(folder, lock); recovery.status.failed()) {
         return recovery.status.error();
     }
     auto listed = fileNames(folder);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/year_summary.hpp"
+#include "records/save.hpp"
 #include "records/status.hpp"
 #include "session/boxes.hpp"
 
@@ -43,8 +44,9 @@ struct YearFolder {
 // All or nothing: a file that cannot be read, or whose content is damaged, refuses the whole
 // reading with the error that names it (file, line, field), so that no figure leaves out an
 // employee without saying so. Nothing is written (but the interrupted save's own files).
+// `held`: the program's own lock on the folder, handed to the finishing of a save.
 [[nodiscard]] std::variant<YearFolder, FileError> readYearFolder(
-    const std::filesystem::path& folder);
+    const std::filesystem::path& folder, const FolderLock* held = nullptr);
 
 // The figures could not be made: which file, where, and that nothing was written.
 [[nodiscard]] Message yearFolderRefusedMessage(const FileError& error);
