@@ -77,8 +77,8 @@ struct SummaryPeriod {
 // and Medicare wages are gross - cafeteria - the ninth deduction (tips included, the register's
 // tips column being part of gross); the federal wage also leaves out the K plan and the pension.
 // The Social Security wages and tips count up to the 118,500 base and the Additional Medicare
-// wages from 200,000, both through the year in date order (slot order within a date), so a quarter holds only
-// its share.
+// wages from 200,000, both through the year in date order (slot order within a date), so a quarter
+// holds only its share.
 struct WageFigures {
     Currency gross, fed;
     Currency ssWages, ssTips, ssTax;      // ssWages without tips; ssTax as withheld (the register)

@@ -12,7 +12,7 @@ constexpr double kBodyFont = 10;
 constexpr int kNameColumn = 0;
 constexpr int kFirstAmountEnd = 46;  // where the first amount column ends (its right edge)
 constexpr int kAmountStep = 14;      // from one amount column's right edge to the next
-constexpr int kRuleLength = 236;  // hyphens across the table at kTableFont
+constexpr int kRuleLength = 236;     // hyphens across the table at kTableFont
 
 // The item that ends at column `end` of the font: the text moved left by its width, with the
 // leading spaces that make up the part of a column left over, so that a column of amounts lines
@@ -186,8 +186,9 @@ Page yearReportPage(const YearReport& r, const std::string& today) {
     out.print({{0, r.heading.HeadZip},
                {120, r.heading.HeadId.empty() ? "" : "Employer ID: " + r.heading.HeadId}});
     out.setFontSize(12);
-    out.print({{0, (r.period.isYear() ? "Year-end wages and taxes: " : "Quarterly wages and taxes: ") +
-                       r.title}});
+    out.print(
+        {{0, (r.period.isYear() ? "Year-end wages and taxes: " : "Quarterly wages and taxes: ") +
+                 r.title}});
     out.blankLines(1);
     employeeTable(out, r.employees, &r.totals);
     out.blankLines(1);

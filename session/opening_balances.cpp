@@ -20,9 +20,9 @@ namespace {
 // The row's amount of column `box` (kOpeningColumns order).
 float& amountOf(RegisterRow& row, std::size_t box) {
     std::array<float*, kOpeningAmounts> fields = {
-        &row.Fed,  &row.SS,   &row.Medi,  &row.State, &row.City, &row.Muni,
-        &row.Bond, &row.Dues, &row.Pen,   &row.Misc,  &row.Kplan, &row.OT,
-        &row.Gross, &row.Net, &row.Sdi,   &row.Sui,   &row.Cafe, &row.Tips};
+        &row.Fed,   &row.SS,   &row.Medi, &row.State, &row.City,  &row.Muni,
+        &row.Bond,  &row.Dues, &row.Pen,  &row.Misc,  &row.Kplan, &row.OT,
+        &row.Gross, &row.Net,  &row.Sdi,  &row.Sui,   &row.Cafe,  &row.Tips};
     return *fields.at(box);
 }
 
@@ -95,8 +95,8 @@ Outcome openOpeningBalances(Session& s, std::optional<int> row, OpeningBalancesD
     s.registerWindow.reset();  // the dialog edits the register itself; no window stays open
     if (row && (*row < 1 || *row > used)) {
         return failed(okMessage("The register of " + s.UserFile + " has rows 1 to " +
-                                std::to_string(used) + "; there is no row " +
-                                std::to_string(*row) + "."));
+                                std::to_string(used) + "; there is no row " + std::to_string(*row) +
+                                "."));
     }
     if (!row) {
         for (int i = 1; i <= used && !row; ++i) {

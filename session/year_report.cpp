@@ -10,8 +10,9 @@ namespace quillon {
 namespace {
 
 ReportAmounts amountsOf(const WageFigures& f) {
-    return {f.gross,        f.fed,   f.ssWages, f.ssTips, f.ssTax, f.medicareWages,
-            f.medicareTax, f.addlMedicareWages, f.state,  f.city,  f.sdi, f.sui};
+    return {f.gross, f.fed,           f.ssWages,     f.ssTips,
+            f.ssTax, f.medicareWages, f.medicareTax, f.addlMedicareWages,
+            f.state, f.city,          f.sdi,         f.sui};
 }
 
 std::string nameOf(const std::string& empName, const std::string& userFile) {
@@ -197,8 +198,8 @@ std::string reportAmount(Currency amount) {
     const std::int64_t units = amount.units();
     const bool negative = units < 0;
     // Ten-thousandths to cents, halves away from zero, without negating the smallest count.
-    std::uint64_t magnitude = negative ? static_cast<std::uint64_t>(-(units + 1)) + 1
-                                       : static_cast<std::uint64_t>(units);
+    std::uint64_t magnitude =
+        negative ? static_cast<std::uint64_t>(-(units + 1)) + 1 : static_cast<std::uint64_t>(units);
     const std::uint64_t cents = (magnitude + 50) / 100;
     std::string text = std::to_string(cents / 100) + '.';
     const std::uint64_t part = cents % 100;
@@ -337,7 +338,7 @@ std::string reportCsv(const YearReport& r) {
         for (const ReturnLine& line : r.form941) {
             csvRow(out, {std::string(line.line), std::string(line.words),
                          line.wages ? reportAmount(*line.wages) : std::string(),
-                         line.count  ? std::to_string(*line.count)
+                         line.count ? std::to_string(*line.count)
                          : line.tax ? reportAmount(*line.tax)
                                     : std::string()});
         }
@@ -396,7 +397,7 @@ std::string reportText(const YearReport& r) {
         for (const ReturnLine& line : r.form941) {
             lines.push_back({std::string(line.line), std::string(line.words),
                              line.wages ? groupedAmount(*line.wages) : std::string(),
-                             line.count  ? std::to_string(*line.count)
+                             line.count ? std::to_string(*line.count)
                              : line.tax ? groupedAmount(*line.tax)
                                         : std::string()});
         }

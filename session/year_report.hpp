@@ -50,8 +50,8 @@ struct ReportEmployee {
 // A line of the quarter's federal return. Lines 5a to 5d have both columns; the others hold one
 // amount, which the form puts in the right-hand column (`tax`); line 1 holds a count.
 struct ReturnLine {
-    std::string_view line;     // "5a"
-    std::string_view words;    // the form's words for it
+    std::string_view line;      // "5a"
+    std::string_view words;     // the form's words for it
     std::string_view wagesKey;  // JSON key of column 1, empty when the line has none
     std::string_view taxKey;    // JSON key of column 2 (or of the count)
     std::optional<Currency> wages;
@@ -98,7 +98,7 @@ struct ReportSkipped {
 
 struct YearReport {
     SummaryPeriod period;
-    std::string title;     // "Quarter 3 of 2016: 7/1/2016 to 9/30/2016", "The year 2016"
+    std::string title;  // "Quarter 3 of 2016: 7/1/2016 to 9/30/2016", "The year 2016"
     CompanyHeading heading;
     std::vector<ReportEmployee> employees;     // on the return
     ReportEmployee totals;                     // of `employees`; name "TOTAL"

@@ -55,11 +55,13 @@ TEST_F(SummaryTool, TheQuarterAsJsonWithEveryKeyAndAmountAsTwoDecimalText) {
     threeEmployees();
     const ToolRun q3 = run("summary --quarter 3 --json");
     ASSERT_EQ(q3.status, 0) << q3.err;
-    const std::vector<std::string> employeeKeys = {
-        "name",  "file",           "gross",        "fed",
-        "ss_wages", "ss_tips",     "ss_tax",       "medicare_wages",
-        "medicare_tax", "addl_medicare_wages", "state", "city",
-        "sdi",   "sui"};
+    const std::vector<std::string> employeeKeys = {"name",         "file",
+                                                   "gross",        "fed",
+                                                   "ss_wages",     "ss_tips",
+                                                   "ss_tax",       "medicare_wages",
+                                                   "medicare_tax", "addl_medicare_wages",
+                                                   "state",        "city",
+                                                   "sdi",          "sui"};
     EXPECT_EQ(keysAfter(q3.out, "\"employees\":[{"), employeeKeys);
     EXPECT_EQ(keysAfter(q3.out, "\"totals\":{"),
               std::vector<std::string>(employeeKeys.begin() + 2, employeeKeys.end()));
@@ -85,10 +87,10 @@ TEST_F(SummaryTool, TheQuarterAsJsonWithEveryKeyAndAmountAsTwoDecimalText) {
 
     const ToolRun year = run("summary --year --json");
     ASSERT_EQ(year.status, 0) << year.err;
-    EXPECT_EQ(keysAfter(year.out, "\"w2\":[{"),
-              (std::vector<std::string>{"name", "file", "box1", "box2", "box3", "box4", "box5",
-                                        "box6", "box7", "box12d", "box16", "box17", "box18",
-                                        "box19", "notes"}));
+    EXPECT_EQ(
+        keysAfter(year.out, "\"w2\":[{"),
+        (std::vector<std::string>{"name", "file", "box1", "box2", "box3", "box4", "box5", "box6",
+                                  "box7", "box12d", "box16", "box17", "box18", "box19", "notes"}));
     EXPECT_EQ(year.out.find("form941"), std::string::npos);
 
     const ToolRun table = run("summary --quarter 3");
@@ -108,8 +110,8 @@ TEST_F(SummaryTool, TheCsvAndThePdfFiles) {
         << csv;
     ASSERT_TRUE(exists("q3.pdf"));
     const std::string pdfText = [&] {
-        const std::string command = std::string(QUILLON_PDFTOTEXT) + " -layout '" +
-                                    (dir / "q3.pdf").string() + "' -";
+        const std::string command =
+            std::string(QUILLON_PDFTOTEXT) + " -layout '" + (dir / "q3.pdf").string() + "' -";
         std::string out;
         FILE* pipe = popen(command.c_str(), "r");
         std::array<char, 4096> buffer{};
@@ -152,8 +154,8 @@ TEST_F(SummaryTool, ADamagedFileIsNamedAndNoFileIsWritten) {
     const std::size_t comma = text.find(',');
     text.replace(comma + 1, 1, "x");  // the first amount of row 1 is no number
     std::ofstream(dir / "Carver.yrw", std::ios::binary | std::ios::trunc) << text;
-    const ToolRun r = run("summary --quarter 3 --csv '" + (dir / "q3.csv").string() +
-                          "' --pdf '" + (dir / "q3.pdf").string() + "'");
+    const ToolRun r = run("summary --quarter 3 --csv '" + (dir / "q3.csv").string() + "' --pdf '" +
+                          (dir / "q3.pdf").string() + "'");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Carver.yrw, line"), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty()) << r.out;

@@ -97,8 +97,7 @@ TEST(YearReportPage, TheTablesAmountsEndUnderTheirHeadings) {
     for (std::size_t c = 1; c < 13; ++c) {
         SCOPED_TRACE(c);
         const double half = textWidth(total->font, " ") / 4;
-        EXPECT_NEAR(rightEdge(*total, total->items[c]), rightEdge(*header, header->items[c]),
-                    half);
+        EXPECT_NEAR(rightEdge(*total, total->items[c]), rightEdge(*header, header->items[c]), half);
         EXPECT_NEAR(rightEdge(*carver, carver->items[c]), rightEdge(*header, header->items[c]),
                     half);
         // Each column clears the one before it.

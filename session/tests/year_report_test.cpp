@@ -28,9 +28,11 @@ TEST(ReportAmount, TwoDecimalsNoSeparatorMinusWhereNegative) {
         std::int64_t units;
         const char* text;
     } cases[] = {
-        {0, "0.00"},           {5000, "0.50"},          {12345000, "1234.50"},
-        {-5000, "-0.50"},      {-49, "0.00"},           {50, "0.01"},  // a half cent: away
-        {-50, "-0.01"},        {1185000000, "118500.00"}, {1, "0.00"},
+        {0, "0.00"},           {5000, "0.50"},
+        {12345000, "1234.50"}, {-5000, "-0.50"},
+        {-49, "0.00"},         {50, "0.01"},  // a half cent: away
+        {-50, "-0.01"},        {1185000000, "118500.00"},
+        {1, "0.00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.units);
