@@ -67,7 +67,7 @@ void employeeLine(PageWriter& out, const Font& font, const ReportEmployee& e) {
     std::vector<Item> items{{kNameColumn, e.name}};
     for (std::size_t c = 0; c < e.amounts.size(); ++c) {
         items.push_back(rightAligned(font, kFirstAmountEnd + kAmountStep * static_cast<int>(c),
-                                     printedAmount(e.amounts[c])));
+                                     groupedAmount(e.amounts[c])));
     }
     out.print(items);
 }
@@ -106,12 +106,12 @@ void form941(PageWriter& out, const YearReport& r) {
     for (const ReturnLine& line : r.form941) {
         std::vector<Item> items{{0, std::string(line.line)}, {kWords, std::string(line.words)}};
         if (line.wages) {
-            items.push_back(rightAligned(font, kColumn1End, printedAmount(*line.wages)));
+            items.push_back(rightAligned(font, kColumn1End, groupedAmount(*line.wages)));
         }
         if (line.count) {
             items.push_back(rightAligned(font, kColumn2End, std::to_string(*line.count)));
         } else if (line.tax) {
-            items.push_back(rightAligned(font, kColumn2End, printedAmount(*line.tax)));
+            items.push_back(rightAligned(font, kColumn2End, groupedAmount(*line.tax)));
         }
         out.print(items);
     }
@@ -132,9 +132,9 @@ void wageStatements(PageWriter& out, const YearReport& r) {
             const W2Box& left = kW2Boxes[b];
             const W2Box& right = kW2Boxes[b + 1];
             out.print({{kLeftBox, std::string(left.box) + "  " + std::string(left.heading)},
-                       rightAligned(font, kLeftEnd, printedAmount(w.boxes[b])),
+                       rightAligned(font, kLeftEnd, groupedAmount(w.boxes[b])),
                        {kRightBox, std::string(right.box) + "  " + std::string(right.heading)},
-                       rightAligned(font, kRightEnd, printedAmount(w.boxes[b + 1]))});
+                       rightAligned(font, kRightEnd, groupedAmount(w.boxes[b + 1]))});
         }
         for (const std::string& note : w.notes) {
             for (const std::string& line : wrapped(font, "Check: " + note, 600)) {
@@ -162,20 +162,6 @@ void listed(PageWriter& out, const std::string& title, const std::vector<std::st
 }
 
 }  // namespace
-
-std::string printedAmount(Currency amount) {
-    std::string plain = reportAmount(amount);
-    const bool negative = plain.front() == '-';
-    const std::string whole = plain.substr(negative ? 1 : 0, plain.size() - 3 - (negative ? 1 : 0));
-    std::string grouped;
-    for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) {
-            grouped += ',';
-        }
-        grouped += whole[i];
-    }
-    return (negative ? "-" : "") + grouped + plain.substr(plain.size() - 3);
-}
 
 Page yearReportPage(const YearReport& r, const std::string& today) {
     PageWriter out(Orientation::Landscape);

@@ -76,21 +76,6 @@ std::string quarterTitle(int quarter) {
            dateText(last);
 }
 
-// The amount with thousands separators for the terminal: 1234.5 -> "1,234.50".
-std::string groupedAmount(Currency amount) {
-    std::string plain = reportAmount(amount);
-    const bool negative = plain.front() == '-';
-    std::string whole = plain.substr(negative ? 1 : 0, plain.size() - 3 - (negative ? 1 : 0));
-    std::string grouped;
-    for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) {
-            grouped += ',';
-        }
-        grouped += whole[i];
-    }
-    return (negative ? "-" : "") + grouped + plain.substr(plain.size() - 3);
-}
-
 std::string csvField(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
         return std::string(text);
@@ -206,6 +191,21 @@ std::string reportAmount(Currency amount) {
     text += static_cast<char>('0' + part / 10);
     text += static_cast<char>('0' + part % 10);
     return (negative && cents != 0 ? "-" : "") + text;
+}
+
+// The amount with thousands separators for the terminal and the page: 1234.5 -> "1,234.50".
+std::string groupedAmount(Currency amount) {
+    std::string plain = reportAmount(amount);
+    const bool negative = plain.front() == '-';
+    std::string whole = plain.substr(negative ? 1 : 0, plain.size() - 3 - (negative ? 1 : 0));
+    std::string grouped;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) {
+            grouped += ',';
+        }
+        grouped += whole[i];
+    }
+    return (negative ? "-" : "") + grouped + plain.substr(plain.size() - 3);
 }
 
 YearReport yearReport(const YearSummary& summary, const std::vector<UnreadRegister>& unread,

@@ -120,6 +120,8 @@ struct YearReport {
 // amount of the report is whole cents; a fraction of a cent would be rounded half away from
 // zero.
 [[nodiscard]] std::string reportAmount(Currency amount);
+// The same with thousands separators: 1234.5 -> "1,234.50".
+[[nodiscard]] std::string groupedAmount(Currency amount);
 
 // `summary --json`: one object with `employees`, `totals`, `form941` (a quarter) or `w2` (the
 // year), `self_employed`, `skipped` and `notes`; every amount a text of reportAmount, line 1 a
